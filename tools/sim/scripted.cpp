@@ -1,0 +1,156 @@
+#include "scripted.h"
+
+#include <stdexcept>
+
+namespace blefino::sim {
+
+bool parse_policy(const std::string& name, Policy& out) {
+  if (name == "random") out = Policy::Random;
+  else if (name == "trusting") out = Policy::Trusting;
+  else if (name == "doubting") out = Policy::Doubting;
+  else if (name == "honest") out = Policy::Honest;
+  else return false;
+  return true;
+}
+
+const char* policy_name(Policy p) {
+  switch (p) {
+    case Policy::Random: return "random";
+    case Policy::Trusting: return "trusting";
+    case Policy::Doubting: return "doubting";
+    case Policy::Honest: return "honest";
+  }
+  return "?";
+}
+
+Answer ScriptedHost::message(const std::string& text, const std::string& title, Icon icon,
+                             Buttons buttons) {
+  if (keep_messages) shown.push_back({text, title, icon, buttons});
+  if (buttons == Buttons::YesNo) {
+    ++games_finished;
+    return games_finished < games_wanted_ ? Answer::Yes : Answer::No;
+  }
+  return Answer::Ok;
+}
+
+namespace {
+
+bool usable(const Button& b) { return b.visible && b.enabled; }
+bool slot_usable(const Game& g, int i) {
+  return i <= g.player_cards.count() && g.m.koloda3[i].visible && g.m.koloda3[i].enabled;
+}
+bool hand_usable(const Game& g) { return g.player_cards.count() > 0 && slot_usable(g, 1); }
+bool options_usable(const Game& g) { return g.m.Option1[1].enabled; }
+
+}  // namespace
+
+void ScriptedHuman::lay(Game& g, int position) {
+  const int before = g.player_cards.count();
+  press_card(g, position);
+  if (!g.stopped && g.player_cards.count() == before && g.m.koloda3[position].top < kRaisedBelow)
+    press_card(g, position);
+}
+
+bool ScriptedHuman::act(Game& g) {
+  switch (policy_) {
+    case Policy::Random: return act_random(g);
+    case Policy::Trusting: return act_answering(g, true);
+    case Policy::Doubting: return act_answering(g, false);
+    case Policy::Honest: return act_honest(g);
+  }
+  return false;
+}
+
+bool ScriptedHuman::act_random(Game& g) {
+  // Every action an enabled control allows, each as likely as the others.
+  enum Kind { Card, Rank, Main, Show, Veru, Neveru };
+  struct Action { Kind kind; int index; };
+  Action actions[36 + 9 + 4];
+  int n = 0;
+  for (int i = 1; i <= g.player_cards.count(); ++i)
+    if (slot_usable(g, i)) actions[n++] = {Card, i};
+  if (g.m.Frame1_visible)
+    for (int k = 1; k <= 9; ++k)
+      if (g.m.Option1[k].enabled) actions[n++] = {Rank, k};
+  if (usable(g.m.mainbutton)) actions[n++] = {Main, 0};
+  if (usable(g.m.Command1)) actions[n++] = {Show, 0};
+  if (g.m.veru.visible) actions[n++] = {Veru, 0};
+  if (g.m.neveru.visible) actions[n++] = {Neveru, 0};
+  if (n == 0) return false;
+  const Action a = actions[pick(n)];
+  switch (a.kind) {
+    case Card: press_card(g, a.index); break;
+    case Rank: click_rank(g, a.index); break;
+    case Main: press_main(g); break;
+    case Show: press_show_cards(g); break;
+    case Veru: press_veru(g); break;
+    case Neveru: press_neveru(g); break;
+  }
+  return true;
+}
+
+// Answers every claim the same way; opens rounds with one random card.
+bool ScriptedHuman::act_answering(Game& g, bool believe) {
+  if (g.m.veru.visible) {
+    believe ? press_veru(g) : press_neveru(g);
+    return true;
+  }
+  if (usable(g.m.mainbutton)) {
+    press_main(g);
+    return true;
+  }
+  if (hand_usable(g) && options_usable(g)) {
+    lay(g, 1 + pick(g.player_cards.count()));
+    return true;
+  }
+  return false;
+}
+
+// Opens rounds with all its cards of one rank, claiming that rank; believes every claim.
+bool ScriptedHuman::act_honest(Game& g) {
+  if (g.m.veru.visible) {
+    press_veru(g);
+    return true;
+  }
+  if (usable(g.m.mainbutton)) {
+    press_main(g);
+    return true;
+  }
+  if (!hand_usable(g) || !options_usable(g)) return false;
+  const int rank = rank_of(g.player_cards.item(1 + pick(g.player_cards.count())));
+  for (int laid = 0; laid < 4 && !g.stopped; ++laid) {
+    int position = 0;
+    for (int i = 1; i <= g.player_cards.count(); ++i)
+      if (rank_of(g.player_cards.item(i)) == rank) position = i;
+    if (position == 0) break;
+    lay(g, position);
+  }
+  return true;
+}
+
+RunResult run(std::uint64_t games, std::uint64_t seed, Policy policy,
+              const std::function<void(const Game&)>& after_step) {
+  RunResult result;
+  if (games == 0) return result;
+  ScriptedHost host(games);
+  MtRandom rng(seed);
+  ComputerOpponents opponents;
+  Game g(host, rng, opponents);
+  g.settings.player_name = "Игрок";
+  ScriptedHuman human(policy, seed ^ 0x9E3779B97F4A7C15ULL);
+
+  new_game(g);
+  if (after_step) after_step(g);
+  while (!g.stopped) {
+    if (!human.act(g)) {
+      result.stuck = true;
+      break;
+    }
+    ++result.handler_calls;
+    if (after_step) after_step(g);
+  }
+  result.stats = g.stats;
+  return result;
+}
+
+}  // namespace blefino::sim

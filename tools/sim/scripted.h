@@ -1,0 +1,76 @@
+#pragma once
+// A table without a window: a host that answers every message from a script,
+// and a human who plays through the same handlers the window calls.
+
+#include <cstdint>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "game.h"
+#include "opponents.h"
+
+namespace blefino::sim {
+
+enum class Policy { Random, Trusting, Doubting, Honest };
+bool parse_policy(const std::string& name, Policy& out);
+const char* policy_name(Policy p);
+
+// Answers Yes to "Сыграем еще раз?" until the wanted number of games has been
+// played, then No; OK to everything else. The pause takes no time.
+class ScriptedHost final : public Host {
+ public:
+  explicit ScriptedHost(std::uint64_t games_wanted) : games_wanted_(games_wanted) {}
+  Answer message(const std::string& text, const std::string& title, Icon icon,
+                 Buttons buttons) override;
+  void pause() override { ++pauses; }
+  LocalDateTime now() override { return today; }
+  void save_all(const Settings&) override { ++saves; }
+  void end_program() override { ended = true; }
+
+  struct Shown {
+    std::string text, title;
+    Icon icon;
+    Buttons buttons;
+  };
+  LocalDateTime today{2026, 6, 15, 12, 0, 0};
+  std::uint64_t games_finished = 0, pauses = 0, saves = 0;
+  bool ended = false;
+  bool keep_messages = false;  // tests keep every message to inspect it
+  std::vector<Shown> shown;
+
+ private:
+  std::uint64_t games_wanted_;
+};
+
+// The scripted human: one action per call, chosen by its policy.
+class ScriptedHuman {
+ public:
+  ScriptedHuman(Policy policy, std::uint64_t seed) : policy_(policy), rng_(seed) {}
+  // Makes one action through the handlers; false when no control allows any.
+  bool act(Game& g);
+
+ private:
+  bool act_random(Game& g);
+  bool act_answering(Game& g, bool believe);
+  bool act_honest(Game& g);
+  void lay(Game& g, int position);  // a card is laid by pressing it until it leaves the hand
+  int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+
+  Policy policy_;
+  std::mt19937_64 rng_;
+};
+
+struct RunResult {
+  PlayStats stats;
+  std::uint64_t handler_calls = 0;
+  bool stuck = false;  // the human had no action left: a fault of the game
+};
+
+// Plays `games` complete games as one run of the program would. `after_step`
+// runs after every handler call (tests check the table there).
+RunResult run(std::uint64_t games, std::uint64_t seed, Policy policy,
+              const std::function<void(const Game&)>& after_step = {});
+
+}  // namespace blefino::sim
