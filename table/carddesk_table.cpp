@@ -84,7 +84,7 @@ void sync_label(QLabel* l, const Label& model) {
   if (l->isVisibleTo(l->parentWidget()) != model.visible) l->setVisible(model.visible);
 }
 
-void sync_button(QPushButton* b, const Button& model) {
+void sync_button(QPushButton* b, const Button& model, Qt::CursorShape home = Qt::ArrowCursor) {
   const QString caption = QString::fromStdString(model.caption);
   if (b->property("caption").toString() != caption) {
     b->setProperty("caption", caption);
@@ -92,10 +92,9 @@ void sync_button(QPushButton* b, const Button& model) {
   }
   if (b->isEnabled() != model.enabled) b->setEnabled(model.enabled);
   if (b->isVisibleTo(b->parentWidget()) != model.visible) b->setVisible(model.visible);
-  // A button keeps the arrow unless the game gives it a hand of its own.
-  const Qt::CursorShape shape = model.cursor == Cursor::Default
-                                    ? Qt::ArrowCursor
-                                    : cursor_for(model.cursor).shape();
+  // A button keeps its own pointer unless the game gives it another.
+  const Qt::CursorShape shape =
+      model.cursor == Cursor::Default ? home : cursor_for(model.cursor).shape();
   if (b->cursor().shape() != shape) b->setCursor(shape);
 }
 
@@ -186,8 +185,8 @@ void CarddeskTable::sync() {
 
   sync_button(Command1, m_.Command1);
   sync_button(mainbutton, m_.mainbutton);
-  sync_button(neveru, m_.neveru);
-  sync_button(veru, m_.veru);
+  sync_button(neveru, m_.neveru, Qt::PointingHandCursor);
+  sync_button(veru, m_.veru, Qt::PointingHandCursor);
 
   if (Frame1->isVisibleTo(this) != m_.Frame1_visible) Frame1->setVisible(m_.Frame1_visible);
   for (int k = 1; k <= 9; ++k) {
