@@ -11,7 +11,4 @@ add_library(blefino_table STATIC
   ${CMAKE_CURRENT_LIST_DIR}/qt_host.h
 )
 target_include_directories(blefino_table PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(blefino_table PUBLIC blefino_core Qt6::Widgets)
-if(TARGET blefino_pictures)
-  target_link_libraries(blefino_table PUBLIC blefino_pictures)
-endif()
+target_link_libraries(blefino_table PUBLIC blefino_core blefino_pictures Qt6::Widgets)

@@ -5,14 +5,10 @@
 #include <QRadialGradient>
 
 #include "carddesk_layout.h"
-#if __has_include("form1.h")
 #include "form1.h"
-#define BLEFINO_HAVE_FORM1 1
-#endif
 
 namespace blefino::art {
 
-#ifdef BLEFINO_HAVE_FORM1
 QPixmap card(int element, qreal dpr) {
   if (!form1::has_card(element)) return {};
   return form1::card(element, dpr);
@@ -22,22 +18,6 @@ QPixmap card(int element, QSize logical, qreal dpr) {
   if (!form1::has_card(element)) return {};
   return form1::card(element, logical, dpr);
 }
-#else
-// TEMPORARY until the picture store is merged: plain cards with their number.
-QPixmap card(int element, QSize logical, qreal dpr) {
-  if (element < 0) return {};
-  QPixmap pm(logical * dpr);
-  pm.setDevicePixelRatio(dpr);
-  pm.fill(element % 10 == 0 ? QColor(40, 60, 160) : Qt::white);
-  QPainter p(&pm);
-  p.drawRect(0, 0, logical.width() - 1, logical.height() - 1);
-  p.drawText(QRect(QPoint(0, 0), logical), Qt::AlignCenter, QString::number(element));
-  return pm;
-}
-QPixmap card(int element, qreal dpr) {
-  return card(element, element >= 1 && element <= 9 ? QSize(100, 120) : layout::kCard, dpr);
-}
-#endif
 
 namespace {
 

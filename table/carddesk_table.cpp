@@ -1,7 +1,8 @@
 #include "carddesk_table.h"
 
 #include <QFontMetrics>
-#include <QGroupBox>
+#include <QFrame>
+#include <algorithm>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -130,14 +131,19 @@ CarddeskTable::CarddeskTable(const TableModel& model, QWidget* parent)
   neveru->setCursor(Qt::PointingHandCursor);
   veru->setCursor(Qt::PointingHandCursor);
 
-  Frame1 = new QGroupBox(this);
+  Frame1 = new QFrame(this);
   Frame1->setObjectName(QStringLiteral("Frame1"));
   Frame1->setGeometry(kFrame1);
+  // An etched line drawn with plain strokes: the style's pixmap frame for a
+  // box this tall costs as much as the rest of the table.
+  Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
   Frame1->setCursor(Qt::PointingHandCursor);
   QPalette fp = Frame1->palette();
   fp.setColor(QPalette::WindowText, kGreenText);
   fp.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0, 120, 0));
   fp.setColor(QPalette::Window, kFelt);
+  fp.setColor(QPalette::Light, QColor(0, 150, 0));
+  fp.setColor(QPalette::Dark, QColor(0, 24, 0));
   Frame1->setPalette(fp);
   for (int k = 1; k <= 9; ++k) {
     auto* r = new QRadioButton(Frame1);
@@ -212,10 +218,22 @@ void CarddeskTable::sync() {
 void CarddeskTable::paintCloth(QPainter& p) const {
   using namespace layout;
   const qreal dpr = p.device()->devicePixelRatioF();
-  p.fillRect(QRect(QPoint(0, 0), kTable), kFelt);
+  // Qt hands any fill or blend taller than about 95 scan lines to its thread
+  // pool; for a single card the hand-over costs more than the blend itself,
+  // and on a busy machine it doubles the redraw. So everything goes down in
+  // bands lower than that.
+  constexpr int kBand = 48;
+  for (int y = 0; y < kTable.height(); y += kBand)
+    p.fillRect(QRect(0, y, kTable.width(), std::min(kBand, kTable.height() - y)), kFelt);
 
   auto draw = [&](const QRect& box, const QPixmap& pm) {
-    if (!pm.isNull()) p.drawPixmap(box.topLeft(), pm);
+    if (pm.isNull()) return;
+    const int h = box.height();
+    for (int y = 0; y < h; y += kBand) {
+      const int band = std::min(kBand, h - y);
+      p.drawPixmap(QRectF(box.left(), box.top() + y, box.width(), band), pm,
+                   QRectF(0, y * pm.devicePixelRatio(), pm.width(), band * pm.devicePixelRatio()));
+    }
   };
   auto picture = [&](const Picture& pic, QSize size, bool stretched) {
     if (!pic.visible || pic.picture == kNoPicture) return;

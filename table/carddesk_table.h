@@ -10,7 +10,7 @@
 
 class QLabel;
 class QPushButton;
-class QGroupBox;
+class QFrame;
 class QRadioButton;
 
 namespace blefino {
@@ -35,7 +35,7 @@ class CarddeskTable : public QWidget {
   QLabel *Labelcpu1, *Labelcpu2, *koncard;
   QLabel *Label_of_heap, *in_heap, *Label_of_otboy, *in_otboy, *myname;
   QPushButton *Command1, *mainbutton, *neveru, *veru;
-  QGroupBox* Frame1;
+  QFrame* Frame1;
   std::array<QRadioButton*, 10> Option1{};  // 1..9
 
  protected:
