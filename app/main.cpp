@@ -11,7 +11,6 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Blefino"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Блефино"));
 
   blefino::MtRandom rng;
   blefino::ComputerOpponents opponents;
