@@ -39,7 +39,7 @@ answer_boxes() {
     if [ -n "$box" ]; then
       echo "message box: $(xdotool getwindowname "$box")"
       xdotool windowfocus --sync "$box" 2>/dev/null
-      xdotool key --window "$box" Return
+      xdotool key --window "$box" Return 2>/dev/null || true
       answered=$((answered + 1))
       quiet=0
       sleep 0.5
