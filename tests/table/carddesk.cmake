@@ -9,5 +9,5 @@ add_executable(carddesk_tests
 target_link_libraries(carddesk_tests PRIVATE
   blefino_table blefino_opponents blefino_core Qt6::Test GTest::gtest)
 gtest_discover_tests(carddesk_tests
-  PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS "widget"
+  PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS "widget" TIMEOUT 60
   DISCOVERY_TIMEOUT 30)

@@ -94,17 +94,20 @@ TEST(QtHostEnding, EndingDuringAPauseCutsItShortAndSilencesTheRest) {
   EXPECT_EQ(exits, 1);
 }
 
-TEST(QtHostEnding, EndingFromInsideAMessageBoxClosesIt) {
-  QtHost host;
-  host.setExitAction([] {});
-  QTimer::singleShot(0, [&] {
-    ASSERT_NE(QApplication::activeModalWidget(), nullptr);
-    host.end_program();
-    // The box's own loop ends with the program; close it as the exit would.
-    QApplication::activeModalWidget()->close();
-  });
-  EXPECT_EQ(host.message("Ничья!!!", "Блефино", Icon::None, Buttons::Ok), Answer::Ok);
-  EXPECT_TRUE(host.ending());
+// With the real exit, which leaves every loop for good: run in a child process.
+TEST(QtHostEndingDeathTest, EndingFromInsideAMessageBoxLeavesItsLoop) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        QtHost host;
+        QTimer::singleShot(0, [&] {
+          if (QApplication::activeModalWidget()) host.end_program();
+        });
+        const Answer a = host.message("Сыграем еще раз?", "Блефино", Icon::Question, Buttons::YesNo);
+        const bool ok = a == Answer::No && host.ending() && !QApplication::activeModalWidget();
+        std::exit(ok ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 TEST(QtHostClock, NowIsTheLocalDate) {
