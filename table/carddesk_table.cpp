@@ -2,12 +2,12 @@
 
 #include <QFontMetrics>
 #include <QFrame>
-#include <algorithm>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "carddesk_art.h"
 #include "carddesk_layout.h"
