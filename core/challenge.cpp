@@ -36,14 +36,14 @@ bool claim_check(const Game& g) {
 
 void announce(Game& g, int code) {
   if (g.player_out) return;  // a player who is out no longer sees the verdicts
-  const std::string take_it = g.settings.player_name + ", забирай";
+  auto take_it = [&] { return g.settings.player_name + ", забирай"; };
   switch (code) {
     case 0: case 5: show_message(g, "Я беру", g.cpu1_name, Icon::Question, Buttons::Ok); break;
     case 1: show_message(g, "Я беру", g.cpu2_name, Icon::Question, Buttons::Ok); break;
     case 2: show_message(g, "Отбой", g.cpu1_name, Icon::Question, Buttons::Ok); break;
     case 3: show_message(g, "Отбой", g.cpu2_name, Icon::Question, Buttons::Ok); break;
-    case 4: show_message(g, take_it, g.cpu1_name, Icon::Question, Buttons::Ok); break;
-    case 6: show_message(g, take_it, g.cpu2_name, Icon::Question, Buttons::Ok); break;
+    case 4: show_message(g, take_it(), g.cpu1_name, Icon::Question, Buttons::Ok); break;
+    case 6: show_message(g, take_it(), g.cpu2_name, Icon::Question, Buttons::Ok); break;
     default: break;
   }
 }

@@ -1,6 +1,7 @@
 // Dealing a fresh game, and the small routines the whole table shares.
 #include <cmath>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "game.h"
@@ -42,7 +43,7 @@ std::string incremented(const std::string& count_text) {
 }
 
 void lock_controls(Game& g, const char* word, bool lock) {
-  const std::string w = word;
+  const std::string_view w = word;
   if (w == "my_cards") {
     const int n = g.player_cards.count();
     for (int i = 1; i <= n && i <= kHandSlots; ++i) g.m.koloda3[i].enabled = !lock;
