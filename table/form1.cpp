@@ -1,0 +1,138 @@
+#include "form1.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <cmath>
+#include <functional>
+#include <map>
+#include <tuple>
+
+namespace blefino::form1 {
+
+// Painters of the four kinds of picture, each in its own design box
+// (faces and backs 71x96, portraits 100x120, globe 32x32); the painter
+// is already scaled so that the box fills the target.
+void paint_face(QPainter& p, int code);
+void paint_back(QPainter& p, int back);
+void paint_portrait(QPainter& p, int row);
+void paint_globus(QPainter& p, int frame);
+
+namespace {
+
+constexpr QSize kCardSize(71, 96);
+constexpr QSize kPortraitSize(100, 120);
+constexpr QSize kGlobusSize(32, 32);
+
+bool is_face(int e) { return e / 10 >= 1 && e / 10 <= 4 && e % 10 != 0; }
+bool is_back(int e) { return e >= 0 && e <= 170 && e % 10 == 0; }
+bool is_portrait(int e) { return e >= 1 && e <= 9; }
+
+enum class Kind { card, globus };
+
+// Key: kind, element, logical width and height, dpr in thousandths.
+using Key = std::tuple<Kind, int, int, int, long long>;
+
+// The table repaints some forty cards at a time from here. Our own map rather
+// than QPixmapCache, so a picture is never evicted and redrawn mid-game; it is
+// emptied when the application object goes, before the pixmaps lose their
+// platform.
+std::map<Key, QPixmap>* cache()
+{
+    static std::map<Key, QPixmap>* map = nullptr;
+    if (!map) {
+        map = new std::map<Key, QPixmap>;
+        qAddPostRoutine([] {
+            delete map;
+            map = nullptr;
+        });
+    }
+    return map;
+}
+
+QPixmap render(QSize logical, qreal dpr, QSize design, const std::function<void(QPainter&)>& paint)
+{
+    const QSize px(qMax(1, qRound(logical.width() * dpr)), qMax(1, qRound(logical.height() * dpr)));
+    QImage img(px, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    img.setDevicePixelRatio(dpr);
+    {
+        QPainter p(&img);
+        p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                         QPainter::SmoothPixmapTransform);
+        p.scale(px.width() / dpr / design.width(), px.height() / dpr / design.height());
+        paint(p);
+    }
+    QPixmap pm = QPixmap::fromImage(std::move(img));
+    pm.setDevicePixelRatio(dpr);
+    return pm;
+}
+
+QPixmap cached(Kind kind, int element, QSize logical, qreal dpr, QSize design,
+               const std::function<void(QPainter&)>& paint)
+{
+    if (logical.isEmpty() || !(dpr > 0) || !std::isfinite(dpr) || dpr > 16)
+        return {};
+    if (logical.width() * dpr > 8192 || logical.height() * dpr > 8192)
+        return {};  // far beyond any screen; refuse rather than allocate gigabytes
+    if (!QCoreApplication::instance())
+        return {};  // a pixmap needs the application object
+    const Key key{kind, element, logical.width(), logical.height(), std::llround(dpr * 1000)};
+    auto& map = *cache();
+    auto it = map.find(key);
+    if (it == map.end())
+        it = map.emplace(key, render(logical, dpr, design, paint)).first;
+    return it->second;
+}
+
+}  // namespace
+
+bool has_card(int element)
+{
+    return is_face(element) || is_back(element) || is_portrait(element);
+}
+
+QSize card_size(int element)
+{
+    if (is_portrait(element))
+        return kPortraitSize;
+    if (is_face(element) || is_back(element))
+        return kCardSize;
+    return {};
+}
+
+QPixmap card(int element, qreal dpr)
+{
+    return card(element, card_size(element), dpr);
+}
+
+QPixmap card(int element, QSize logical, qreal dpr)
+{
+    if (!has_card(element))
+        return {};
+    const QSize design = card_size(element);
+    return cached(Kind::card, element, logical, dpr, design, [element](QPainter& p) {
+        if (is_portrait(element))
+            paint_portrait(p, element);
+        else if (is_back(element))
+            paint_back(p, element / 10);
+        else
+            paint_face(p, element);
+    });
+}
+
+bool has_globus(int frame)
+{
+    return frame >= 1 && frame <= 14;
+}
+
+QPixmap globus(int frame, qreal dpr)
+{
+    if (!has_globus(frame))
+        return {};
+    return cached(Kind::globus, frame, kGlobusSize, dpr, kGlobusSize,
+                  [frame](QPainter& p) { paint_globus(p, frame); });
+}
+
+}  // namespace blefino::form1

@@ -1,0 +1,229 @@
+#include "form1.h"
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QSet>
+
+#include <cmath>
+#include <functional>
+#include <limits>
+
+namespace f1 = blefino::form1;
+
+namespace {
+
+QSet<int> faces()
+{
+    QSet<int> s;
+    for (int suit = 1; suit <= 4; ++suit)
+        for (int rank = 1; rank <= 9; ++rank)
+            s.insert(suit * 10 + rank);
+    return s;
+}
+
+QImage image(const QPixmap& pm) { return pm.toImage().convertToFormat(QImage::Format_ARGB32); }
+
+// Mean difference per channel (0..255) between two pictures of the same size.
+double difference(const QImage& a, const QImage& b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
+        }
+    return sum / (4.0 * a.width() * a.height());
+}
+
+// The smallest difference between any two of the pictures.
+double closest_pair(const QList<QImage>& images)
+{
+    double least = std::numeric_limits<double>::max();
+    for (int i = 0; i < images.size(); ++i)
+        for (int j = i + 1; j < images.size(); ++j)
+            least = std::min(least, difference(images[i], images[j]));
+    return least;
+}
+
+int count_pixels(const QImage& img, const std::function<bool(QRgb)>& test)
+{
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            n += test(img.pixel(x, y));
+    return n;
+}
+
+bool red(QRgb p) { return qAlpha(p) > 200 && qRed(p) > 150 && qGreen(p) < 90 && qBlue(p) < 90; }
+bool dark(QRgb p) { return qAlpha(p) > 200 && qRed(p) < 80 && qGreen(p) < 80 && qBlue(p) < 80; }
+
+// Separate blobs of suit colour inside the pip field (between the corner indices).
+int pips(const QImage& img)
+{
+    const QRect field(16, 9, 39, 78);
+    QList<bool> seen(img.width() * img.height(), false);
+    int blobs = 0;
+    for (int y = field.top(); y <= field.bottom(); ++y)
+        for (int x = field.left(); x <= field.right(); ++x) {
+            const QRgb p = img.pixel(x, y);
+            if (seen[y * img.width() + x] || !(red(p) || dark(p)))
+                continue;
+            ++blobs;
+            QList<QPoint> stack{QPoint(x, y)};
+            seen[y * img.width() + x] = true;
+            while (!stack.isEmpty()) {
+                const QPoint c = stack.takeLast();
+                for (const QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                    const QPoint n = c + d;
+                    if (!field.contains(n) || seen[n.y() * img.width() + n.x()])
+                        continue;
+                    const QRgb q = img.pixel(n);
+                    if (red(q) || dark(q)) {
+                        seen[n.y() * img.width() + n.x()] = true;
+                        stack.append(n);
+                    }
+                }
+            }
+        }
+    return blobs;
+}
+
+}  // namespace
+
+TEST(PictureStore, HoldsExactlyTheFacesBacksAndPortraits)
+{
+    const QSet<int> face_set = faces();
+    int n_faces = 0, n_backs = 0, n_portraits = 0;
+    for (int e = -20; e <= 200; ++e) {
+        const bool face = face_set.contains(e);
+        const bool back = e >= 0 && e <= 170 && e % 10 == 0;
+        const bool portrait = e >= 1 && e <= 9;
+        SCOPED_TRACE(e);
+        ASSERT_EQ(f1::has_card(e), face || back || portrait);
+        if (face || back) {
+            EXPECT_EQ(f1::card_size(e), QSize(71, 96));
+        } else if (portrait) {
+            EXPECT_EQ(f1::card_size(e), QSize(100, 120));
+        } else {
+            EXPECT_FALSE(f1::card_size(e).isValid());
+            EXPECT_TRUE(f1::card(e, 1).isNull());
+            EXPECT_TRUE(f1::card(e, QSize(71, 96), 2).isNull());
+        }
+        n_faces += face && f1::has_card(e);
+        n_backs += back && f1::has_card(e);
+        n_portraits += portrait && f1::has_card(e);
+    }
+    EXPECT_EQ(n_faces, 36);
+    EXPECT_EQ(n_backs, 18);
+    EXPECT_EQ(n_portraits, 9);
+    // Every multiple of ten is a back (20, 30 and 40 too, though they sit among the
+    // faces): a white margin round a field covered by the pattern.
+    for (int e = 0; e <= 170; e += 10) {
+        const QImage img = image(f1::card(e, 1));
+        EXPECT_EQ(img.pixel(2, 48), qRgb(255, 255, 255)) << e;
+        const QImage field = img.copy(8, 8, 55, 80);
+        EXPECT_LT(count_pixels(field, [](QRgb p) { return p == qRgb(255, 255, 255); }), 55 * 80 / 30) << e;
+    }
+
+    for (int frame = -1; frame <= 16; ++frame) {
+        EXPECT_EQ(f1::has_globus(frame), frame >= 1 && frame <= 14) << frame;
+        EXPECT_EQ(f1::globus(frame, 1).isNull(), !f1::has_globus(frame)) << frame;
+    }
+}
+
+TEST(PictureStore, PixmapsHaveTheLogicalSizeTimesTheDensity)
+{
+    struct Ask {
+        int element;
+        QSize logical;
+    };
+    const Ask asks[] = {{11, {71, 96}}, {170, {71, 96}}, {9, {100, 120}}, {46, {75, 100}},
+                        {3, {104, 112}}, {50, {50, 67}}};
+    for (qreal dpr : {1.0, 1.5, 2.0}) {
+        for (const Ask& a : asks) {
+            const QPixmap pm = f1::card(a.element, a.logical, dpr);
+            SCOPED_TRACE(QStringLiteral("element %1 dpr %2").arg(a.element).arg(dpr).toStdString());
+            EXPECT_EQ(pm.size(), QSize(qRound(a.logical.width() * dpr), qRound(a.logical.height() * dpr)));
+            EXPECT_DOUBLE_EQ(pm.devicePixelRatio(), dpr);
+        }
+        EXPECT_EQ(f1::card(27, dpr).size(), QSize(qRound(71 * dpr), qRound(96 * dpr)));
+        EXPECT_EQ(f1::card(7, dpr).size(), QSize(qRound(100 * dpr), qRound(120 * dpr)));
+        const QPixmap globe = f1::globus(5, dpr);
+        EXPECT_EQ(globe.size(), QSize(qRound(32 * dpr), qRound(32 * dpr)));
+        EXPECT_DOUBLE_EQ(globe.devicePixelRatio(), dpr);
+    }
+    // Requests that cannot be drawn give nothing rather than a broken picture.
+    EXPECT_TRUE(f1::card(11, QSize(), 1).isNull());
+    EXPECT_TRUE(f1::card(11, QSize(0, 96), 1).isNull());
+    EXPECT_TRUE(f1::card(11, 0).isNull());
+    EXPECT_TRUE(f1::card(11, -1).isNull());
+    EXPECT_TRUE(f1::card(11, std::numeric_limits<qreal>::quiet_NaN()).isNull());
+    EXPECT_TRUE(f1::card(11, QSize(100000, 100000), 1).isNull());
+}
+
+TEST(PictureStore, RepeatedRequestsComeFromTheCache)
+{
+    EXPECT_EQ(f1::card(35, 1).cacheKey(), f1::card(35, 1).cacheKey());
+    EXPECT_EQ(f1::card(35, QSize(75, 100), 1.5).cacheKey(), f1::card(35, QSize(75, 100), 1.5).cacheKey());
+    EXPECT_EQ(f1::globus(3, 2).cacheKey(), f1::globus(3, 2).cacheKey());
+    // A different size, density or element is a different picture.
+    EXPECT_NE(f1::card(35, 1).cacheKey(), f1::card(35, 2).cacheKey());
+    EXPECT_NE(f1::card(35, 1).cacheKey(), f1::card(35, QSize(75, 100), 1).cacheKey());
+    EXPECT_NE(f1::card(35, 1).cacheKey(), f1::card(36, 1).cacheKey());
+}
+
+TEST(PictureStore, BacksPortraitsAndGlobeFramesAreClearlyDifferent)
+{
+    QList<QImage> backs, portraits, frames;
+    for (int k = 0; k < 18; ++k)
+        backs << image(f1::card(10 * k, 1));
+    for (int row = 1; row <= 9; ++row)
+        portraits << image(f1::card(row, 1));
+    for (int frame = 1; frame <= 14; ++frame)
+        frames << image(f1::globus(frame, 1));
+    // Mean difference per channel, out of 255, for the most alike pair. The backs share
+    // their white margin and the globe frames their sea, hence the lower figures there.
+    EXPECT_GT(closest_pair(backs), 15);
+    EXPECT_GT(closest_pair(portraits), 15);
+    EXPECT_GT(closest_pair(frames), 2);
+}
+
+TEST(PictureStore, FacesShowTheirSuitColourRankAndRoundedCorners)
+{
+    QList<QImage> all;
+    for (int code : faces()) {
+        const QImage img = image(f1::card(code, 1));
+        const int suit = code / 10, rank = code % 10;
+        SCOPED_TRACE(code);
+        const int reds = count_pixels(img, red);
+        if (suit <= 2)
+            EXPECT_GT(reds, 60);
+        else
+            EXPECT_EQ(reds, 0);
+        // White card with ink on it, and a rounded, see-through corner.
+        EXPECT_GT(count_pixels(img, [](QRgb p) { return p == qRgb(255, 255, 255); }), 71 * 96 / 3);
+        EXPECT_GT(count_pixels(img, [suit](QRgb p) { return suit <= 2 ? red(p) : dark(p); }), 60);
+        EXPECT_EQ(qAlpha(img.pixel(0, 0)), 0);
+        EXPECT_EQ(qAlpha(img.pixel(70, 95)), 0);
+        EXPECT_EQ(qAlpha(img.pixel(35, 48)), 255);
+        // Number cards carry as many pips as their rank; an ace one.
+        if (rank <= 5) {
+            EXPECT_EQ(pips(img), rank + 5);
+        } else if (rank == 9) {
+            EXPECT_EQ(pips(img), 1);
+        }
+        all << img;
+    }
+    EXPECT_GT(closest_pair(all), 1);
+}
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
