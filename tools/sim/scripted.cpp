@@ -28,6 +28,7 @@ Answer ScriptedHost::message(const std::string& text, const std::string& title, 
   if (keep_messages) shown.push_back({text, title, icon, buttons});
   if (buttons == Buttons::YesNo) {
     ++games_finished;
+    pauses_this_game = 0;
     return games_finished < games_wanted_ ? Answer::Yes : Answer::No;
   }
   return Answer::Ok;
@@ -138,15 +139,25 @@ RunResult run(std::uint64_t games, std::uint64_t seed, Policy policy,
   g.settings.player_name = "Игрок";
   ScriptedHuman human(policy, seed ^ 0x9E3779B97F4A7C15ULL);
 
-  new_game(g);
-  if (after_step) after_step(g);
-  while (!g.stopped) {
-    if (!human.act(g)) {
-      result.stuck = true;
-      break;
-    }
-    ++result.handler_calls;
+  try {
+    new_game(g);
     if (after_step) after_step(g);
+    std::uint64_t game = g.generation, calls_this_game = 0;
+    while (!g.stopped) {
+      if (!human.act(g)) {
+        result.fault = "the human was left with no action";
+        break;
+      }
+      ++result.handler_calls;
+      if (g.generation != game) game = g.generation, calls_this_game = 0;
+      if (++calls_this_game > 1'000'000) {
+        result.fault = "a game that does not end";
+        break;
+      }
+      if (after_step) after_step(g);
+    }
+  } catch (const std::runtime_error& e) {
+    result.fault = e.what();
   }
   result.stats = g.stats;
   return result;
