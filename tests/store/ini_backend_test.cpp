@@ -87,14 +87,14 @@ TEST_F(IniTest, ReadsLikeTheRegistry) {
   ASSERT_TRUE(QDir().mkpath(home.path() + "/Talvik"));
   QFile f(ini_path());
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write("[Parameters]\nname=TORVIK\n[Statistics]\nwin=7\nloss=\n");
+  f.write("[Parameters]\nname=Петров, Иван\n[Statistics]\nwin=7\nloss=\n");
   f.close();
 
   EXPECT_FALSE(backend.open_key("SOFTWARE\\Talvik\\Blefino\\Other"));
   EXPECT_EQ(backend.read_value(kStatisticsKey, "draw"), std::nullopt);
   EXPECT_EQ(backend.read_value(kStatisticsKey, "loss"), "");
   Settings s = store.load_at_startup();
-  EXPECT_EQ(s.player_name, "введите имя");
+  EXPECT_EQ(s.player_name, "Петров, Иван");  // typed by hand, without quotes
   EXPECT_EQ(s.skin, "1");
   EXPECT_EQ(s.win, "7");
   EXPECT_EQ(s.loss, "");

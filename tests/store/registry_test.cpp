@@ -140,6 +140,13 @@ int main() {
   CHECK(partial.loss == "0" && partial.win == "42");
   CHECK(raw_read(kStatisticsKey, "loss").bytes == std::string("0\0", 2));
 
+  // A key that cannot be created (its name is longer than the registry
+  // allows): nothing is written and the failure is reported, not hidden.
+  const std::string bad = "SOFTWARE\\Talvik\\" + std::string(300, 'x');
+  CHECK(!backend.create_key(bad));
+  CHECK(!backend.write_value(bad, "win", "1"));
+  CHECK(!backend.open_key(bad));
+  CHECK(!backend.read_value(bad, "win").has_value());
   CHECK(messages.empty());
 
   wipe();
