@@ -1,6 +1,7 @@
 // Laying the hands and the batch out on the table from the piles.
 #include <algorithm>
-#include <cmath>
+#include <bit>
+#include <cstdint>
 
 #include "game.h"
 
@@ -8,22 +9,44 @@ namespace blefino {
 
 namespace {
 
-// Left edge of slot i of a row: a fixed step while the hand is small,
-// then the whole hand squeezed into the row's span.
-int slot_left(int i, int n, int small_limit, int base, int span) {
-  if (n <= small_limit) return (i - 1) * 1073 + base;
-  return static_cast<int>(std::floor(static_cast<double>(span) / n * (i - 1) + base));
-}
+// Left edges of a row: a fixed step while the hand is small, then the whole
+// hand squeezed into the row's span.
+struct RowLayout {
+  RowLayout(int n, int small_limit, int base, int span)
+      : small(n <= small_limit), base(base), step(small ? 1073.0 : static_cast<double>(span) / n) {}
+  int left(int i) const {
+    if (small) return (i - 1) * 1073 + base;
+    // The value is positive, so cutting off the fraction is the floor.
+    return static_cast<int>(step * (i - 1) + base);
+  }
+  bool small;
+  int base;
+  double step;
+};
 
 }  // namespace
 
 int current_back(const Game& g) { return g.m.Example.picture; }
 
 void draw_human_hand(Game& g) {
+  // Rank first, then suit. Every card is in the pack once, so marking each
+  // display key (11..94) in a bit set and reading the set back in order sorts the hand.
   auto& cards = g.player_cards.items();
-  std::sort(cards.begin(), cards.end(),
-            [](CardCode a, CardCode b) { return display_key(a) < display_key(b); });
+  std::uint64_t low = 0, high = 0;  // keys 11..74, 75..138
+  for (CardCode c : cards) {
+    const int bit = display_key(c) - 11;
+    if (bit < 64) low |= std::uint64_t{1} << bit;
+    else high |= std::uint64_t{1} << (bit - 64);
+  }
+  std::size_t out = 0;
+  for (; low; low &= low - 1) cards[out++] = static_cast<CardCode>(display_key(std::countr_zero(low) + 11));
+  for (; high; high &= high - 1) cards[out++] = static_cast<CardCode>(display_key(std::countr_zero(high) + 75));
+  if (out != cards.size()) {  // a card twice in the hand would be a fault elsewhere; never lose it here
+    std::sort(cards.begin(), cards.end(),
+              [](CardCode a, CardCode b) { return display_key(a) < display_key(b); });
+  }
   const int n = g.player_cards.count();
+  const RowLayout row(n, 9, 241, 8900);
   for (int i = 1; i <= kHandSlots; ++i) {
     Slot& slot = g.m.koloda3[i];
     if (i > n) {
@@ -31,7 +54,7 @@ void draw_human_hand(Game& g) {
       slot.top = kRestingTop;
       continue;
     }
-    slot.left = slot_left(i, n, 9, 241, 8900);
+    slot.left = row.left(i);
     slot.visible = true;
     slot.picture = g.player_cards.item(i);
   }
@@ -43,13 +66,14 @@ void draw_cpu_hand(Game& g, int who) {
   const int base = who == 1 ? 241 : 6529;
   const int span = who == 1 ? 4300 : 4250;
   const int n = hand.count();
+  const RowLayout row(n, 4, base, span);
   for (int i = 1; i <= kHandSlots; ++i) {
     Slot& slot = slots[i];
     if (i > n) {
       slot.visible = false;
       continue;
     }
-    slot.left = slot_left(i, n, 4, base, span);
+    slot.left = row.left(i);
     slot.visible = true;
     slot.picture = g.show_cards ? hand.item(i) : current_back(g);
   }

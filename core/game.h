@@ -29,12 +29,14 @@ class Opponents {
 struct OpponentStats {
   std::uint64_t leads = 0, lead_bluffs = 0, adds = 0, add_bluffs = 0, blind_adds = 0,
                 veru = 0, neveru = 0, impossible = 0;
+  friend bool operator==(const OpponentStats&, const OpponentStats&) = default;
 };
 struct PlayStats {
   std::uint64_t games = 0, wins = 0, losses = 0, draws = 0, moves = 0;
   std::array<std::uint64_t, 4> first_mover{};                 // 1..3
   std::array<std::array<std::uint64_t, 10>, 3> opponent_rows{};  // [1..2][1..9]
   std::array<OpponentStats, 3> opponents{};                   // 1..2
+  friend bool operator==(const PlayStats&, const PlayStats&) = default;
 };
 
 struct Game : GameState {

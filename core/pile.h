@@ -12,8 +12,6 @@ namespace blefino {
 
 class Pile {
  public:
-  Pile() { items_.reserve(36); }
-
   int count() const { return static_cast<int>(items_.size()); }
   bool empty() const { return items_.empty(); }
   CardCode item(int position) const {

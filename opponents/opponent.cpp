@@ -2,6 +2,8 @@
 // claim, the settlement of that answer, and the lead of a new round.
 #include "opponent.h"
 
+#include <array>
+
 #include "opponents.h"
 
 namespace blefino {
@@ -17,6 +19,11 @@ int claimed_rank_count(const Game& g, const Pile& list) {
   for (CardCode c : list)
     if (rank_of(c) == rank) ++n;
   return n;
+}
+
+long roll_against_record(Game& g, long total) {
+  g.rng.reseed();
+  return total == 0 ? round_half_even(g.rng.next()) : round_half_even(total * g.rng.next());
 }
 
 namespace {
@@ -158,7 +165,12 @@ bool lead(Game& g, const OpponentParams& p) {
   Pile& hand = g.*p.hand;
   table_talk(g, p.talk_lead);
 
-  Pile pairs, triples;
+  // One entry (the group's first card) per rank held exactly twice or three times.
+  struct Groups {
+    std::array<CardCode, 9> first{};
+    int count = 0;
+    void add(CardCode c) { first[static_cast<std::size_t>(count++)] = c; }
+  } pairs, triples;
   g.pick_rest.clear();
   g.cpu_pick_done = false;
   int four_rank = 0;
@@ -188,21 +200,19 @@ bool lead(Game& g, const OpponentParams& p) {
   } while (!g.pick_rest.empty() && !g.cpu_pick_done);
 
   g.rng.reseed();
-  auto pick = [&](const Pile& list) {
-    const int i = round_half_even(1 + g.rng.next() * (list.count() - 1));
-    return rank_of(list.item(i));
-  };
+  // Entries 1..n, the two ends half as likely as those between.
+  auto pick_index = [&](int n) { return round_half_even(1 + g.rng.next() * (n - 1)); };
   int rank;
   if (four_rank != 0)
     rank = four_rank;
-  else if (!triples.empty())
-    rank = pick(triples);
-  else if (!pairs.empty())
-    rank = pick(pairs);
+  else if (triples.count > 0)
+    rank = rank_of(triples.first[static_cast<std::size_t>(pick_index(triples.count) - 1)]);
+  else if (pairs.count > 0)
+    rank = rank_of(pairs.first[static_cast<std::size_t>(pick_index(pairs.count) - 1)]);
   else if (hand.empty())
     return false;
   else
-    rank = pick(hand);
+    rank = rank_of(hand.item(pick_index(hand.count())));
 
   const bool bluff = p.bluff_when_leading(g);
   select_rank(g, rank);  // the claim is made before any card is laid

@@ -74,6 +74,8 @@ QPixmap cached(Kind kind, int element, QSize logical, qreal dpr, QSize design,
 {
     if (logical.isEmpty() || !(dpr > 0) || !std::isfinite(dpr) || dpr > 16)
         return {};
+    if (logical.width() * dpr > 8192 || logical.height() * dpr > 8192)
+        return {};  // far beyond any screen; refuse rather than allocate gigabytes
     if (!QCoreApplication::instance())
         return {};  // a pixmap needs the application object
     const Key key{kind, element, logical.width(), logical.height(), std::llround(dpr * 1000)};

@@ -98,15 +98,15 @@ void pattern(QPainter& p, int back)
         }
         break;
     }
-    case 6:  // harlequin diamonds
+    case 6:  // harlequin diamonds, gold and brown
         p.fillRect(f, QColor(142, 82, 28));
-        p.setPen(Qt::NoPen);
+        p.setPen(QPen(QColor(90, 48, 12), 0.7));
         p.setBrush(QColor(232, 190, 84));
-        for (int j = -1; j < 13; ++j)
-            for (int i = -1; i < 7; ++i) {
-                const QPointF c(f.left() + i * 12 + (j % 2 ? 6 : 0), f.top() + j * 8 + 4);
-                p.drawPolygon(QPolygonF({c + QPointF(0, -8), c + QPointF(6, 0), c + QPointF(0, 8),
-                                         c + QPointF(-6, 0)}));
+        for (int j = 0; j < 7; ++j)
+            for (int i = 0; i < 7; ++i) {
+                const QPointF c(f.left() + i * 10.33, f.top() + j * 14.5);
+                p.drawPolygon(QPolygonF({c + QPointF(0, -7.25), c + QPointF(5.17, 0), c + QPointF(0, 7.25),
+                                         c + QPointF(-5.17, 0)}));
             }
         break;
     case 7:  // golden stars in a night sky

@@ -332,7 +332,13 @@ void court(QPainter& p, int suit, int rank)
             p.translate(-kCentre);
         }
         p.setClipRect(QRectF(frame.left(), frame.top(), frame.width(), frame.height() / 2));
+        p.save();
+        // The figure is drawn a little larger than its sketch so it fills the frame.
+        p.translate(kW / 2, kH / 2);
+        p.scale(1.12, 1.12);
+        p.translate(-kW / 2, -kH / 2 + 3.2);
         court_half(p, suit, rank);
+        p.restore();
         pip(p, suit, QPointF(frame.left() + 4.5, frame.top() + 5), 6.5);
         p.restore();
     }

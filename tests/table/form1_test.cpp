@@ -161,6 +161,7 @@ TEST(PictureStore, PixmapsHaveTheLogicalSizeTimesTheDensity)
     EXPECT_TRUE(f1::card(11, 0).isNull());
     EXPECT_TRUE(f1::card(11, -1).isNull());
     EXPECT_TRUE(f1::card(11, std::numeric_limits<qreal>::quiet_NaN()).isNull());
+    EXPECT_TRUE(f1::card(11, QSize(100000, 100000), 1).isNull());
 }
 
 TEST(PictureStore, RepeatedRequestsComeFromTheCache)

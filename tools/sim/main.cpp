@@ -87,8 +87,8 @@ int main(int argc, char** argv) {
   const sim::RunResult r = sim::run(games, seed, policy);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  if (r.stuck) {
-    std::fprintf(stderr, "blefino-sim: the human was left with no action in game %llu\n",
+  if (!r.fault.empty()) {
+    std::fprintf(stderr, "blefino-sim: %s, in game %llu\n", r.fault.c_str(),
                  (unsigned long long)r.stats.games);
     return 1;
   }

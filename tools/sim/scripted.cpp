@@ -1,6 +1,6 @@
 #include "scripted.h"
 
-#include <stdexcept>
+#include <array>
 
 namespace blefino::sim {
 
@@ -28,6 +28,7 @@ Answer ScriptedHost::message(const std::string& text, const std::string& title, 
   if (keep_messages) shown.push_back({text, title, icon, buttons});
   if (buttons == Buttons::YesNo) {
     ++games_finished;
+    pauses_this_game = 0;
     return games_finished < games_wanted_ ? Answer::Yes : Answer::No;
   }
   return Answer::Ok;
@@ -63,29 +64,30 @@ bool ScriptedHuman::act(Game& g) {
 
 bool ScriptedHuman::act_random(Game& g) {
   // Every action an enabled control allows, each as likely as the others.
-  enum Kind { Card, Rank, Main, Show, Veru, Neveru };
-  struct Action { Kind kind; int index; };
-  Action actions[36 + 9 + 4];
-  int n = 0;
-  for (int i = 1; i <= g.player_cards.count(); ++i)
-    if (slot_usable(g, i)) actions[n++] = {Card, i};
+  // Laying a card (pressing it until it leaves the hand) is one action; a
+  // fifth card in one move is not allowed, so it is not offered.
+  std::array<std::uint8_t, 37> cards;
+  std::array<std::uint8_t, 10> ranks;
+  int nc = 0, nr = 0;
+  const bool batch_full = g.kon_cards.count() >= 4 && !g.m.neveru.visible;
+  for (int i = 1; i <= g.player_cards.count() && !batch_full; ++i)
+    if (slot_usable(g, i)) cards[static_cast<std::size_t>(nc++)] = static_cast<std::uint8_t>(i);
   if (g.m.Frame1_visible)
     for (int k = 1; k <= 9; ++k)
-      if (g.m.Option1[k].enabled) actions[n++] = {Rank, k};
-  if (usable(g.m.mainbutton)) actions[n++] = {Main, 0};
-  if (usable(g.m.Command1)) actions[n++] = {Show, 0};
-  if (g.m.veru.visible) actions[n++] = {Veru, 0};
-  if (g.m.neveru.visible) actions[n++] = {Neveru, 0};
+      if (g.m.Option1[k].enabled) ranks[static_cast<std::size_t>(nr++)] = static_cast<std::uint8_t>(k);
+  const bool main = usable(g.m.mainbutton), show = usable(g.m.Command1);
+  const bool veru = g.m.veru.visible, neveru = g.m.neveru.visible;
+  const int n = nc + nr + main + show + veru + neveru;
   if (n == 0) return false;
-  const Action a = actions[pick(n)];
-  switch (a.kind) {
-    case Card: press_card(g, a.index); break;
-    case Rank: click_rank(g, a.index); break;
-    case Main: press_main(g); break;
-    case Show: press_show_cards(g); break;
-    case Veru: press_veru(g); break;
-    case Neveru: press_neveru(g); break;
-  }
+  int a = pick(n);
+  if (a < nc) return lay(g, cards[static_cast<std::size_t>(a)]), true;
+  a -= nc;
+  if (a < nr) return click_rank(g, ranks[static_cast<std::size_t>(a)]), true;
+  a -= nr;
+  if (main && a-- == 0) return press_main(g), true;
+  if (show && a-- == 0) return press_show_cards(g), true;
+  if (veru && a-- == 0) return press_veru(g), true;
+  press_neveru(g);
   return true;
 }
 
@@ -139,15 +141,25 @@ RunResult run(std::uint64_t games, std::uint64_t seed, Policy policy,
   g.settings.player_name = "Игрок";
   ScriptedHuman human(policy, seed ^ 0x9E3779B97F4A7C15ULL);
 
-  new_game(g);
-  if (after_step) after_step(g);
-  while (!g.stopped) {
-    if (!human.act(g)) {
-      result.stuck = true;
-      break;
-    }
-    ++result.handler_calls;
+  try {
+    new_game(g);
     if (after_step) after_step(g);
+    std::uint64_t game = g.generation, calls_this_game = 0;
+    while (!g.stopped) {
+      if (!human.act(g)) {
+        result.fault = "the human was left with no action";
+        break;
+      }
+      ++result.handler_calls;
+      if (g.generation != game) game = g.generation, calls_this_game = 0;
+      if (++calls_this_game > 1'000'000) {
+        result.fault = "a game that does not end";
+        break;
+      }
+      if (after_step) after_step(g);
+    }
+  } catch (const std::runtime_error& e) {
+    result.fault = e.what();
   }
   result.stats = g.stats;
   return result;

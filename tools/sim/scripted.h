@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,11 @@ class ScriptedHost final : public Host {
   explicit ScriptedHost(std::uint64_t games_wanted) : games_wanted_(games_wanted) {}
   Answer message(const std::string& text, const std::string& title, Icon icon,
                  Buttons buttons) override;
-  void pause() override { ++pauses; }
+  // A chain of computer moves that never reaches the human would never end.
+  void pause() override {
+    if (++pauses_this_game > kPauseLimit) throw std::runtime_error("a game that does not end");
+    ++pauses;
+  }
   LocalDateTime now() override { return today; }
   void save_all(const Settings&) override { ++saves; }
   void end_program() override { ended = true; }
@@ -37,6 +42,8 @@ class ScriptedHost final : public Host {
   LocalDateTime today{2026, 6, 15, 12, 0, 0};
   std::uint64_t games_finished = 0, pauses = 0, saves = 0;
   bool ended = false;
+  std::uint64_t pauses_this_game = 0;
+  static constexpr std::uint64_t kPauseLimit = 1'000'000;
   bool keep_messages = false;  // tests keep every message to inspect it
   std::vector<Shown> shown;
 
@@ -65,7 +72,7 @@ class ScriptedHuman {
 struct RunResult {
   PlayStats stats;
   std::uint64_t handler_calls = 0;
-  bool stuck = false;  // the human had no action left: a fault of the game
+  std::string fault;  // empty, or what went wrong: a fault of the game
 };
 
 // Plays `games` complete games as one run of the program would. `after_step`

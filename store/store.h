@@ -1,0 +1,99 @@
+#pragma once
+// The settings store: the player's name, the card back and the three result
+// counts, kept between runs. Two keys hold them:
+//
+//   SOFTWARE\Talvik\Blefino\Parameters   skin, name
+//   SOFTWARE\Talvik\Blefino\Statistics   win, loss, draw
+//
+// On Windows the keys live in the registry under HKEY_CURRENT_USER; elsewhere
+// they are sections of one per-user INI file. The start-up load and the save
+// below are written once, over StoreBackend. Standard library only: the
+// Windows build of this file has no Qt.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "host.h"
+
+namespace blefino::store {
+
+inline constexpr const char* kParametersKey = "SOFTWARE\\Talvik\\Blefino\\Parameters";
+inline constexpr const char* kStatisticsKey = "SOFTWARE\\Talvik\\Blefino\\Statistics";
+
+inline constexpr const char* kDefaultName = "введите имя";
+inline constexpr const char* kDefaultSkin = "1";
+inline constexpr const char* kDefaultCount = "0";
+
+// Every backend reads values through a 255-byte buffer (or behaves as if it
+// did): a text of this many characters or more reads as missing.
+inline constexpr std::size_t kMaxStoredLength = 255;
+
+inline constexpr const char* kTitle = "Блефино";
+inline constexpr const char* kUnableToCreateKey = "Unable to Create Key.";
+
+// Where the values are kept. Texts are UTF-8. Failures are reported through
+// the results; a backend throws only for the unexpected (see Store).
+class StoreBackend {
+ public:
+  virtual ~StoreBackend() = default;
+
+  // Creates the key, or opens it when it exists, and closes it again.
+  virtual bool create_key(const std::string& path) = 0;
+  // Opens the key for reading and closes it: true when it exists.
+  virtual bool open_key(const std::string& path) = 0;
+  // Creates or opens the key and writes one value; true when the value was written.
+  virtual bool write_value(const std::string& path, const std::string& name,
+                           const std::string& text) = 0;
+  // The stored text, or nothing when the key or the value is missing or the
+  // text is too long to read back.
+  virtual std::optional<std::string> read_value(const std::string& path,
+                                                const std::string& name) = 0;
+
+  // Writes between these two belong together. A backend that rewrites a
+  // whole file does it once, at the end, so that a crash in between leaves
+  // the previous save intact. end_batch() is true when everything was written.
+  virtual void begin_batch() {}
+  virtual bool end_batch() { return true; }
+};
+
+// (text, title, icon): a modal message with an OK button.
+using MessageFn =
+    std::function<void(const std::string& text, const std::string& title, Icon icon)>;
+
+// The store as the game uses it. It never throws: an unexpected error inside
+// an operation is shown as "ERROR #<number> : <description>" and the operation
+// fails (create and write return false, read returns the empty text).
+class Store {
+ public:
+  Store(StoreBackend& backend, MessageFn message);
+
+  bool create_key(const std::string& path);
+  bool write_value(const std::string& path, const std::string& name, const std::string& text);
+  // Missing (or too long) values read as nothing.
+  std::optional<std::string> read_value(const std::string& path, const std::string& name);
+
+  // Loads the five values at start-up, writing defaults for what is missing.
+  // When a key cannot be created, "Unable to Create Key." is shown once for it
+  // and the game runs on: the name and back keep what `current` holds, the
+  // counts become "0".
+  Settings load_at_startup(Settings current = {});
+
+  // Writes all five values: skin and name, then win, loss and draw.
+  // The results are not examined; the next save tries again.
+  void save_all(const Settings& settings);
+
+ private:
+  void show_error(int number, const std::string& description);
+  template <typename Result, typename Op>
+  Result guarded(Result on_error, Op op);
+
+  StoreBackend& backend_;
+  MessageFn message_;
+};
+
+// True for the names the start-up window refuses: empty, or exactly one of
+// the opponents' names.
+bool is_reserved_name(const std::string& name);
+
+}  // namespace blefino::store

@@ -1,0 +1,185 @@
+// The INI file store: where the file lives, what it holds, and that neither
+// an unwritable folder nor a killed save does any harm.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <chrono>
+#include <cstdlib>
+#include <random>
+#include <thread>
+#include <vector>
+
+#include "ini_backend.h"
+#include "store.h"
+
+namespace blefino::store {
+namespace {
+
+// Points the per-user config folder at a throwaway one for as long as it lives.
+struct ThrowawayConfigHome {
+  ThrowawayConfigHome() {
+    if (!dir.isValid()) std::abort();
+    qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+  }
+  ~ThrowawayConfigHome() { qunsetenv("XDG_CONFIG_HOME"); }
+  QString path() const { return dir.path(); }
+  QTemporaryDir dir;
+};
+
+class IniTest : public ::testing::Test {
+ protected:
+
+  QString ini_path() const { return home.path() + "/Talvik/Blefino.ini"; }
+  QByteArray file_text() const {
+    QFile f(ini_path());
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+
+  ThrowawayConfigHome home;  // before the backend, which asks for the folder
+  IniBackend backend{default_ini_path()};
+  std::vector<std::string> shown;
+  Store store{backend, [this](const std::string& text, const std::string&, Icon) {
+                shown.push_back(text);
+              }};
+};
+
+TEST_F(IniTest, TheFileIsPerUserUnderTheConfigFolder) {
+  EXPECT_EQ(backend.file_path(), ini_path());
+  qunsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(default_ini_path(), QDir::homePath() + "/.config/Talvik/Blefino.ini");
+}
+
+TEST_F(IniTest, CleanProfileWritesTheDefaultsAndASaveHoldsExactlyTheFiveValues) {
+  Settings s = store.load_at_startup();
+  EXPECT_TRUE(shown.empty());
+  EXPECT_EQ(s.player_name, "введите имя");
+  EXPECT_TRUE(backend.open_key(kParametersKey));
+  EXPECT_TRUE(backend.open_key(kStatisticsKey));
+
+  store.save_all({"Ёлкин, Пётр", "12", "3", "4abc", "5"});
+  EXPECT_EQ(file_text(),
+            "[Parameters]\n"
+            "name=\"\xD0\x81\xD0\xBB\xD0\xBA\xD0\xB8\xD0\xBD, \xD0\x9F\xD1\x91\xD1\x82\xD1\x80\"\n"
+            "skin=12\n"
+            "\n"
+            "[Statistics]\n"
+            "draw=5\n"
+            "loss=4abc\n"
+            "win=3\n");
+  Settings back = store.load_at_startup();
+  EXPECT_EQ(back.player_name, "Ёлкин, Пётр");
+  EXPECT_EQ(back.skin, "12");
+  EXPECT_EQ(back.win, "3");
+  EXPECT_EQ(back.loss, "4abc");
+  EXPECT_EQ(back.draw, "5");
+}
+
+TEST_F(IniTest, ReadsLikeTheRegistry) {
+  ASSERT_TRUE(QDir().mkpath(home.path() + "/Talvik"));
+  QFile f(ini_path());
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("[Parameters]\nname=Петров, Иван\n[Statistics]\nwin=7\nloss=\n");
+  f.close();
+
+  EXPECT_FALSE(backend.open_key("SOFTWARE\\Talvik\\Blefino\\Other"));
+  EXPECT_EQ(backend.read_value(kStatisticsKey, "draw"), std::nullopt);
+  EXPECT_EQ(backend.read_value(kStatisticsKey, "loss"), "");
+  Settings s = store.load_at_startup();
+  EXPECT_EQ(s.player_name, "Петров, Иван");  // typed by hand, without quotes
+  EXPECT_EQ(s.skin, "1");
+  EXPECT_EQ(s.win, "7");
+  EXPECT_EQ(s.loss, "");
+  EXPECT_EQ(s.draw, "0");
+
+  const QString longest(254, QChar(0x0416));  // Ж
+  EXPECT_TRUE(backend.write_value(kParametersKey, "name", longest.toStdString()));
+  EXPECT_EQ(backend.read_value(kParametersKey, "name"), longest.toStdString());
+  EXPECT_TRUE(backend.write_value(kParametersKey, "name", (longest + "Ж").toStdString()));
+  EXPECT_EQ(backend.read_value(kParametersKey, "name"), std::nullopt);
+}
+
+TEST_F(IniTest, AnUnwritableConfigFolderIsReportedAndTheGameGoesOn) {
+  // A plain file where the folder should be: no permission bits can make
+  // this writable, not even for root.
+  QFile blocker(home.path() + "/Talvik");
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+
+  Settings s = store.load_at_startup();
+  EXPECT_EQ(shown, (std::vector<std::string>{"Unable to Create Key.", "Unable to Create Key."}));
+  EXPECT_EQ(s.skin, "1");
+  EXPECT_EQ(s.win, "0");
+  EXPECT_FALSE(backend.write_value(kParametersKey, "name", "Вася"));
+  store.save_all(s);
+  EXPECT_EQ(shown.size(), 2u);
+  EXPECT_FALSE(QFile::exists(ini_path()));
+}
+
+// A save in a loop, killed at random moments: the file must always parse
+// and hold one complete save, every value from the same one.
+TEST_F(IniTest, AKilledSaveNeverLeavesADamagedFile) {
+  store.save_all({"игрок 0", "0", "0", "0", "0"});
+  std::mt19937 rng(20240611);
+  std::uniform_int_distribution<int> delay_us(0, 15000);
+  const QRegularExpression whole(
+      "^\\[Parameters\\]\nname=игрок (\\d+)\nskin=(\\d+)\n\n"
+      "\\[Statistics\\]\ndraw=(\\d+)\nloss=(\\d+)\nwin=(\\d+)\n$");
+  long last = 0;
+  for (int round = 0; round < 40; ++round) {
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      close(ready[0]);
+      IniBackend own(default_ini_path());
+      Store saver(own, {});
+      for (long n = last + 1;; ++n) {
+        const std::string v = std::to_string(n);
+        saver.save_all({"игрок " + v, v, v, v, v});
+        if (n == last + 1) {
+          (void)!write(ready[1], "r", 1);
+          close(ready[1]);
+        }
+      }
+    }
+    close(ready[1]);
+    char byte;
+    ASSERT_EQ(read(ready[0], &byte, 1), 1) << "the saving process did not start";
+    close(ready[0]);
+    std::this_thread::sleep_for(std::chrono::microseconds(delay_us(rng)));
+    kill(child, SIGKILL);
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    // Killed between creating its lock file and writing its id into it, a
+    // save leaves a lock that Qt only takes for stale after 30 s. A player
+    // restarts later than that; the test need not wait for it.
+    if (QFileInfo(ini_path() + ".lock").size() == 0) QFile::remove(ini_path() + ".lock");
+
+    const QString text = QString::fromUtf8(file_text());
+    const QRegularExpressionMatch m = whole.match(text);
+    ASSERT_TRUE(m.hasMatch()) << "round " << round << ", file:\n" << text.toStdString();
+    for (int i = 2; i <= 5; ++i) ASSERT_EQ(m.captured(i), m.captured(1)) << text.toStdString();
+    const long n = m.captured(1).toLong();
+    EXPECT_GT(n, last);  // the save that completed before the kill is never lost
+    last = n;
+  }
+  EXPECT_GT(last, 40) << "the saves should run again and again before each kill";
+
+  // And the next save after all that goes through.
+  store.save_all({"игрок 0", "0", "0", "0", "0"});
+  EXPECT_TRUE(whole.match(QString::fromUtf8(file_text())).captured(1) == "0");
+}
+
+}  // namespace
+}  // namespace blefino::store
