@@ -51,6 +51,9 @@ Help::Help(QWidget* parent) : QDialog(parent) {
   text_ = new QPlainTextEdit(this);
   text_->setObjectName(QStringLiteral("txtHelp"));
   text_->setGeometry(twips(120, 120, 6615, 4095));
+  QFont small = text_->font();  // the rules were written for 8-point lines
+  small.setPointSizeF(8);
+  text_->setFont(small);
   // The box shows lines, not CR LF pairs; each line is a block of its own.
   QString shown = help_text();
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -47,6 +47,9 @@ FrmStatistika::FrmStatistika(Settings& settings, QWidget* parent, const QLocale&
   setWindowIcon(app_icon());
   setModal(true);
   setFixedSize(px(3120), px(2280));
+  QFont small = font();  // the table of results is laid out for 8-point text
+  small.setPointSizeF(8);
+  setFont(small);
   setAutoFillBackground(true);
   QPalette pal = palette();
   pal.setColor(QPalette::Window, QColor(128, 128, 255));
@@ -68,7 +71,7 @@ FrmStatistika::FrmStatistika(Settings& settings, QWidget* parent, const QLocale&
     const int top = 120 + 360 * i;
     captions_[i] = panel_label(panel, QStringLiteral("Label1_%1").arg(i),
                                QString::fromUtf8(kCaptions[i]),
-                               twips(240, top, i == 0 ? 1335 : 975, 255));
+                               twips(240, top, 1200, 255));  // up to the numbers: today's fonts run wider
     figures_[i] = panel_label(panel, QStringLiteral("Label2_%1").arg(i), QStringLiteral("100"),
                               twips(1440, top, 495, 255));
   }
