@@ -25,6 +25,36 @@ bool answering_allowed(const Game& g) {
   return !g.stopped && g.m.veru.visible && g.m.neveru.visible && !g.kon_cards.empty();
 }
 
+// The human answered right and opens the next round, unless the hand is empty.
+void human_opens_next_round(Game& g) {
+  g.m.mainbutton.enabled = false;
+  lock_controls(g, "options", false);
+  lock_controls(g, "my_cards", false);
+}
+
+void after_human_won(Game& g) {
+  if (end_of_game_check(g)) return;
+  hide_answer_buttons(g);
+  if (g.player_cards.empty()) run_moves(g, opponent_after_human(g));
+}
+
+// The human answered wrong: takes the whole round, and the next player moves at once.
+void human_takes(Game& g, std::uint64_t generation) {
+  announce(g, 6);
+  if (halted(g, generation)) return;
+  clear_laid(g);
+  take_round(g, g.player_cards);
+  g.m.mainbutton.enabled = true;
+  refresh_heap(g);
+  refresh_otboy(g);
+  clear_batch_pictures(g);
+  draw_human_hand(g);
+  if (end_of_game_check(g)) return;
+  hide_answer_buttons(g);
+  lock_controls(g, "my_cards", true);
+  run_moves(g, opponent_after_human(g));
+}
+
 }  // namespace
 
 bool claim_check(const Game& g) {
@@ -68,33 +98,15 @@ void press_veru(Game& g) {
     append_copies(g.cpu1_known, g.cpu1_laid);
     append_copies(g.cpu2_known, g.cpu2_laid);
     clear_laid(g);
-    g.m.mainbutton.enabled = false;
-    lock_controls(g, "options", false);
-    lock_controls(g, "my_cards", false);
+    human_opens_next_round(g);
     refresh_heap(g);
     refresh_otboy(g);
     clear_batch_pictures(g);
     draw_human_hand(g);
-    if (end_of_game_check(g)) return;
-    hide_answer_buttons(g);
-    if (g.player_cards.empty()) run_moves(g, opponent_after_human(g));
+    after_human_won(g);
     return;
   }
-
-  // A bluff believed: the human takes the round.
-  announce(g, 6);
-  if (halted(g, generation)) return;
-  clear_laid(g);
-  take_round(g, g.player_cards);
-  g.m.mainbutton.enabled = true;
-  refresh_heap(g);
-  refresh_otboy(g);
-  clear_batch_pictures(g);
-  draw_human_hand(g);
-  if (end_of_game_check(g)) return;
-  hide_answer_buttons(g);
-  lock_controls(g, "my_cards", true);
-  run_moves(g, opponent_after_human(g));
+  human_takes(g, generation);  // a bluff believed
 }
 
 void press_neveru(Game& g) {
@@ -111,32 +123,15 @@ void press_neveru(Game& g) {
     if (halted(g, generation)) return;
     clear_laid(g);
     take_round(g, claimer == 2 ? g.cpu2_cards : g.cpu1_cards);
-    g.m.mainbutton.enabled = false;
-    lock_controls(g, "options", false);
-    lock_controls(g, "my_cards", false);
+    human_opens_next_round(g);
     refresh_heap(g);
     clear_batch_pictures(g);
     draw_cpu_hand(g, claimer);
     draw_human_hand(g);
-    if (end_of_game_check(g)) return;
-    hide_answer_buttons(g);
-    if (g.player_cards.empty()) run_moves(g, opponent_after_human(g));
+    after_human_won(g);
     return;
   }
-
-  // The batch was honest: the doubter takes.
-  announce(g, 6);
-  if (halted(g, generation)) return;
-  clear_laid(g);
-  take_round(g, g.player_cards);
-  g.m.mainbutton.enabled = true;
-  refresh_heap(g);
-  clear_batch_pictures(g);
-  draw_human_hand(g);
-  if (end_of_game_check(g)) return;
-  hide_answer_buttons(g);
-  lock_controls(g, "my_cards", true);
-  run_moves(g, opponent_after_human(g));
+  human_takes(g, generation);  // the batch was honest
 }
 
 }  // namespace blefino

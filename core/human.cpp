@@ -34,7 +34,8 @@ void lay_card(Game& g, int index) {
   }
   g.m.koloda3[index].cursor = Cursor::HandPut;
   if (g.kon_cards.count() >= 4) {
-    show_message(g, "Больше нельзя!!!", kProgramTitle, Icon::Information, Buttons::Ok);
+    static const std::string no_more = "Больше нельзя!!!", title = kProgramTitle;
+    show_message(g, no_more, title, Icon::Information, Buttons::Ok);
     return;
   }
   g.m.mainbutton.enabled = true;

@@ -124,21 +124,17 @@ void new_game(Game& g) {
   ++g.stats.first_mover[s];
   ++g.stats.opponent_rows[1][a];
   ++g.stats.opponent_rows[2][b];
+  // An opponent who begins says so and waits for the main button.
+  auto opponent_begins = [&](int talk, int marker_left) {
+    table_talk(g, talk);
+    g.m.Chesspiece.top = 2849;
+    g.m.Chesspiece.left = marker_left;
+    lock_controls(g, "my_cards", true);
+    lock_controls(g, "options", true);
+  };
   switch (s) {
-    case 1:
-      table_talk(g, 0);
-      g.m.Chesspiece.top = 2849;
-      g.m.Chesspiece.left = 5562;
-      lock_controls(g, "my_cards", true);
-      lock_controls(g, "options", true);
-      break;
-    case 2:
-      table_talk(g, 2);
-      g.m.Chesspiece.top = 2849;
-      g.m.Chesspiece.left = 6046;
-      lock_controls(g, "my_cards", true);
-      lock_controls(g, "options", true);
-      break;
+    case 1: opponent_begins(0, 5562); break;
+    case 2: opponent_begins(2, 6046); break;
     default:
       table_talk(g, 3);
       hand_over_to_human(g);

@@ -22,11 +22,8 @@ bool bluff_when_leading(Game& g) { return round_half_even(9 * g.rng.next()) >= 7
 
 // Believes in proportion to the true batches it has seen.
 void decide_answer(Game& g) {
-  g.rng.reseed();
   const long a = g.cpu1_count_a, b = g.cpu1_count_b;
-  const long s = a + b;
-  const long x = s == 0 ? round_half_even(g.rng.next()) : round_half_even(s * g.rng.next());
-  g.cpu1_flag = x > b;
+  g.cpu1_flag = roll_against_record(g, a + b) > b;
   table_talk(g, g.cpu1_flag ? 6 : 4);
 }
 

@@ -19,11 +19,8 @@ void record_result(Game&, bool) {}
 }  // namespace
 
 bool bluff_by_human_record(Game& g) {
-  g.rng.reseed();
   const long doubted = g.player_neveru_count;
-  const long s = doubted + g.player_veru_count;
-  const long x = s == 0 ? round_half_even(g.rng.next()) : round_half_even(s * g.rng.next());
-  return x > doubted;
+  return roll_against_record(g, doubted + g.player_veru_count) > doubted;
 }
 
 const OpponentParams& cpu2_params() {

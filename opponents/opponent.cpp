@@ -21,6 +21,11 @@ int claimed_rank_count(const Game& g, const Pile& list) {
   return n;
 }
 
+long roll_against_record(Game& g, long total) {
+  g.rng.reseed();
+  return total == 0 ? round_half_even(g.rng.next()) : round_half_even(total * g.rng.next());
+}
+
 namespace {
 
 Next self(const OpponentParams& p) { return p.who == 1 ? Next::Cpu1 : Next::Cpu2; }

@@ -32,6 +32,11 @@ const OpponentParams& params_of(int who);
 // Cards of the claimed rank in a list; 0 when no rank is claimed.
 int claimed_rank_count(const Game& g, const Pile& list);
 
+// A fresh roll against a record of `total` events: round(total × random), or
+// round(random) while there is no record yet. Counts are summed wide, so two
+// full 16-bit counters cannot overflow.
+long roll_against_record(Game& g, long total);
+
 // Opponent 2's bluff roll against the human's record, used when it adds and when it leads.
 bool bluff_by_human_record(Game& g);
 

@@ -64,11 +64,13 @@ bool ScriptedHuman::act(Game& g) {
 
 bool ScriptedHuman::act_random(Game& g) {
   // Every action an enabled control allows, each as likely as the others.
-  // Laying a card (pressing it until it leaves the hand) is one action.
+  // Laying a card (pressing it until it leaves the hand) is one action; a
+  // fifth card in one move is not allowed, so it is not offered.
   std::array<std::uint8_t, 37> cards;
   std::array<std::uint8_t, 10> ranks;
   int nc = 0, nr = 0;
-  for (int i = 1; i <= g.player_cards.count(); ++i)
+  const bool batch_full = g.kon_cards.count() >= 4 && !g.m.neveru.visible;
+  for (int i = 1; i <= g.player_cards.count() && !batch_full; ++i)
     if (slot_usable(g, i)) cards[static_cast<std::size_t>(nc++)] = static_cast<std::uint8_t>(i);
   if (g.m.Frame1_visible)
     for (int k = 1; k <= 9; ++k)

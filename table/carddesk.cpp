@@ -1,0 +1,98 @@
+#include "carddesk.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
+
+#include "carddesk_table.h"
+
+namespace blefino {
+
+Carddesk::Carddesk(const TableModel& model, CarddeskEvents events, QWidget* parent)
+    : QMainWindow(parent), model_(model), events_(std::move(events)) {
+  setObjectName(QStringLiteral("Carddesk"));
+  setWindowTitle(QStringLiteral("Игровое поле"));
+
+  table_ = new CarddeskTable(model_, this);
+  setCentralWidget(table_);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);  // the table never stretches
+
+  // The menu bar. Only the new game lives here for now; the rest of the
+  // "&Файл" menu, "&Информация" and the clock join it around this entry.
+  file_menu_ = menuBar()->addMenu(QStringLiteral("&Файл"));
+  QAction* start = file_menu_->addAction(QStringLiteral("Новая игра"));
+  start->setObjectName(QStringLiteral("mnu_start_game"));
+  start->setShortcut(QKeySequence(Qt::Key_F2));
+  connect(start, &QAction::triggered, this, [this] { forward(events_.new_game); });
+
+  table_->on_card_pressed = [this](int i) {
+    forward([this, i] {
+      if (events_.card_pressed) events_.card_pressed(i);
+    });
+  };
+  connect(table_->mainbutton, &QPushButton::clicked, this, [this] { forward(events_.main_pressed); });
+  connect(table_->Command1, &QPushButton::clicked, this,
+          [this] { forward(events_.show_cards_pressed); });
+  connect(table_->veru, &QPushButton::clicked, this, [this] { forward(events_.veru_pressed); });
+  connect(table_->neveru, &QPushButton::clicked, this, [this] { forward(events_.neveru_pressed); });
+  for (int k = 1; k <= 9; ++k)
+    connect(table_->Option1[static_cast<std::size_t>(k)], &QRadioButton::clicked, this, [this, k] {
+      forward([this, k] {
+        if (events_.rank_clicked) events_.rank_clicked(k);
+      });
+    });
+
+  // The main button is the table's default button: Enter presses it while it
+  // can be pressed. A main window has no default button of its own, so a
+  // shortcut does the job.
+  for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* enter = new QShortcut(QKeySequence(key), this);
+    connect(enter, &QShortcut::activated, this, [this] {
+      QPushButton* b = table_->mainbutton;
+      if (b->isVisible() && b->isEnabled()) b->click();
+    });
+  }
+
+  showModel();
+}
+
+Carddesk::~Carddesk() = default;
+
+QWidget* Carddesk::table() const { return table_; }
+
+void Carddesk::showModel() { table_->sync(); }
+
+QRect Carddesk::slotRect(int row, int index) const { return table_->slotRect(row, index); }
+
+int Carddesk::humanSlotAt(QPoint pos) const { return table_->humanSlotAt(pos); }
+
+void Carddesk::forward(const std::function<void()>& handler) {
+  if (!handler) return;
+  handler();
+  showModel();
+}
+
+void Carddesk::closeEvent(QCloseEvent* event) {
+  if (events_.close_requested) events_.close_requested();
+  event->accept();
+}
+
+void Carddesk::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (centred_) return;
+  centred_ = true;
+  // The table opens in the middle of the screen.
+  if (QScreen* s = screen()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(s->availableGeometry().center());
+    move(frame.topLeft());
+  }
+}
+
+}  // namespace blefino

@@ -1,0 +1,64 @@
+#pragma once
+// The table window: it shows the table model and hands every click to the
+// game through CarddeskEvents. It keeps no game state of its own.
+
+#include <QMainWindow>
+#include <functional>
+
+#include "table_model.h"
+
+class QMenu;
+
+namespace blefino {
+
+class CarddeskTable;
+
+// What the player did at the table. Empty entries are ignored.
+struct CarddeskEvents {
+  std::function<void(int)> card_pressed;  // any mouse button on koloda3(index)
+  std::function<void(int)> rank_clicked;  // Option1(index)
+  std::function<void()> main_pressed;
+  std::function<void()> show_cards_pressed;
+  std::function<void()> veru_pressed;
+  std::function<void()> neveru_pressed;
+  std::function<void()> new_game;         // menu "Новая игра"
+  std::function<void()> close_requested;  // the window's close box
+};
+
+class Carddesk : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit Carddesk(const TableModel& model, CarddeskEvents events = {},
+                    QWidget* parent = nullptr);
+  ~Carddesk() override;
+
+  // Reads the model again and schedules a repaint. Called after every event
+  // and by the host before a message or a pause.
+  void showModel();
+
+  // The 794 x 529 table under the menu bar.
+  QWidget* table() const;
+  // The "&Файл" menu; the rest of the menu bar is built around it.
+  QMenu* fileMenu() const { return file_menu_; }
+
+  // Where slot `index` of hand `row` (1, 2 or 3) is drawn, in table pixels.
+  QRect slotRect(int row, int index) const;
+  // The human's slot a press at `pos` (table pixels) lands on: the topmost
+  // visible and enabled one, or 0.
+  int humanSlotAt(QPoint pos) const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void forward(const std::function<void()>& handler);
+
+  const TableModel& model_;
+  CarddeskEvents events_;
+  CarddeskTable* table_ = nullptr;
+  QMenu* file_menu_ = nullptr;
+  bool centred_ = false;
+};
+
+}  // namespace blefino

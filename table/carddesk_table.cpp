@@ -1,0 +1,290 @@
+#include "carddesk_table.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "carddesk_art.h"
+#include "carddesk_layout.h"
+
+namespace blefino {
+
+namespace {
+
+QFont table_font(int pixel_size, bool underline = false) {
+  // The table's text is bold throughout; DejaVu Sans has every Cyrillic letter
+  // and ships with every Debian desktop.
+  QFont f;
+  f.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+                 QStringLiteral("Noto Sans"), QStringLiteral("sans-serif")});
+  f.setPixelSize(pixel_size);
+  f.setBold(true);
+  f.setUnderline(underline);
+  f.setStyleHint(QFont::SansSerif);
+  return f;
+}
+
+QLabel* make_label(QWidget* parent, const char* name, QRect geometry, int pixel_size,
+                   const QColor& colour, bool underline = false) {
+  auto* l = new QLabel(parent);
+  l->setObjectName(QLatin1String(name));
+  l->setGeometry(geometry);
+  l->setFont(table_font(pixel_size, underline));
+  l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  l->setWordWrap(true);  // a long line breaks at word ends inside its box
+  l->setAttribute(Qt::WA_TransparentForMouseEvents);
+  QPalette pal = l->palette();
+  pal.setColor(QPalette::WindowText, colour);
+  l->setPalette(pal);
+  return l;
+}
+
+QPushButton* make_button(QWidget* parent, const char* name, QRect geometry) {
+  auto* b = new QPushButton(parent);
+  b->setObjectName(QLatin1String(name));
+  b->setGeometry(geometry);
+  b->setFont(table_font(layout::kButtonPx));
+  b->setAutoDefault(false);
+  return b;
+}
+
+// A caption too wide for its button goes on several lines, broken between
+// words, as the main button's "Нажмите на кнопку" must.
+QString wrapped(const QString& text, const QFontMetrics& fm, int width) {
+  const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  QString out, line;
+  for (const QString& w : words) {
+    const QString candidate = line.isEmpty() ? w : line + QLatin1Char(' ') + w;
+    if (!line.isEmpty() && fm.horizontalAdvance(candidate) > width) {
+      out += line + QLatin1Char('\n');
+      line = w;
+    } else {
+      line = candidate;
+    }
+  }
+  return out + line;
+}
+
+QCursor cursor_for(Cursor c) {
+  switch (c) {
+    case Cursor::Hand: return Qt::OpenHandCursor;
+    case Cursor::HandPut: return Qt::ClosedHandCursor;
+    case Cursor::Default: break;
+  }
+  return Qt::PointingHandCursor;
+}
+
+void sync_label(QLabel* l, const Label& model) {
+  const QString text = QString::fromStdString(model.caption);
+  if (l->text() != text) l->setText(text);
+  if (l->isVisibleTo(l->parentWidget()) != model.visible) l->setVisible(model.visible);
+}
+
+void sync_button(QPushButton* b, const Button& model, Qt::CursorShape home = Qt::ArrowCursor) {
+  const QString caption = QString::fromStdString(model.caption);
+  if (b->property("caption").toString() != caption) {
+    b->setProperty("caption", caption);
+    b->setText(wrapped(caption, b->fontMetrics(), b->width() - 8));
+  }
+  if (b->isEnabled() != model.enabled) b->setEnabled(model.enabled);
+  if (b->isVisibleTo(b->parentWidget()) != model.visible) b->setVisible(model.visible);
+  // A button keeps its own pointer unless the game gives it another.
+  const Qt::CursorShape shape =
+      model.cursor == Cursor::Default ? home : cursor_for(model.cursor).shape();
+  if (b->cursor().shape() != shape) b->setCursor(shape);
+}
+
+}  // namespace
+
+CarddeskTable::CarddeskTable(const TableModel& model, QWidget* parent)
+    : QWidget(parent), m_(model) {
+  using namespace layout;
+  setObjectName(QStringLiteral("table"));
+  setFixedSize(kTable);
+  setAttribute(Qt::WA_OpaquePaintEvent);  // the cloth covers every pixel
+  setMouseTracking(true);
+  setCursor(Qt::PointingHandCursor);
+
+  Label1 = make_label(this, "Label1", kLabel1, kTitlePx, kTitle, true);
+  Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  Conversation1 = make_label(this, "Conversation1", kConversation1, kLabelPx, kSpeech);
+  Conversation2 = make_label(this, "Conversation2", kConversation2, kLabelPx, kSpeech);
+  Labelcpu1 = make_label(this, "Labelcpu1", kLabelcpu1, kNamePx, kGreenText);
+  Labelcpu2 = make_label(this, "Labelcpu2", kLabelcpu2, kNamePx, kGreenText);
+  koncard = make_label(this, "koncard", kKoncard, kLabelPx, kGreenText);
+  Label_of_heap = make_label(this, "Label_of_heap", kLabelOfHeap, kLabelPx, kGreenText);
+  in_heap = make_label(this, "in_heap", kInHeap, kLabelPx, kGreenText);
+  Label_of_otboy = make_label(this, "Label_of_otboy", kLabelOfOtboy, kLabelPx, kGreenText);
+  in_otboy = make_label(this, "in_otboy", kInOtboy, kLabelPx, kGreenText);
+  Conversation3 = make_label(this, "Conversation3", kConversation3, kLabelPx, kSpeech);
+  myname = make_label(this, "myname", kMyname, kLabelPx, kGreenText);
+
+  Command1 = make_button(this, "Command1", kCommand1);
+  mainbutton = make_button(this, "mainbutton", kMainbutton);
+  neveru = make_button(this, "neveru", kNeveru);
+  veru = make_button(this, "veru", kVeru);
+  neveru->setCursor(Qt::PointingHandCursor);
+  veru->setCursor(Qt::PointingHandCursor);
+
+  Frame1 = new QFrame(this);
+  Frame1->setObjectName(QStringLiteral("Frame1"));
+  Frame1->setGeometry(kFrame1);
+  // An etched line drawn with plain strokes: the style's pixmap frame for a
+  // box this tall costs as much as the rest of the table.
+  Frame1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  Frame1->setCursor(Qt::PointingHandCursor);
+  QPalette fp = Frame1->palette();
+  fp.setColor(QPalette::WindowText, kGreenText);
+  fp.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0, 120, 0));
+  fp.setColor(QPalette::Window, kFelt);
+  fp.setColor(QPalette::Light, QColor(0, 150, 0));
+  fp.setColor(QPalette::Dark, QColor(0, 24, 0));
+  Frame1->setPalette(fp);
+  for (int k = 1; k <= 9; ++k) {
+    auto* r = new QRadioButton(Frame1);
+    r->setObjectName(QStringLiteral("Option1_%1").arg(k));
+    r->setGeometry(option1(k));
+    r->setFont(table_font(kButtonPx));
+    r->setCursor(Qt::PointingHandCursor);
+    Option1[static_cast<std::size_t>(k)] = r;
+  }
+  sync();
+}
+
+const Slot& CarddeskTable::slot(int row, int index) const {
+  const auto& hand = row == 1 ? m_.koloda1 : row == 2 ? m_.koloda2 : m_.koloda3;
+  return hand[static_cast<std::size_t>(index)];
+}
+
+QRect CarddeskTable::slotRect(int row, int index) const {
+  const Slot& s = slot(row, index);
+  return QRect(QPoint(layout::px(s.left), layout::px(s.top)), layout::kCard);
+}
+
+int CarddeskTable::humanSlotAt(QPoint pos) const {
+  // Later slots lie on top of earlier ones.
+  for (int i = kHandSlots; i >= 1; --i) {
+    const Slot& s = m_.koloda3[static_cast<std::size_t>(i)];
+    if (s.visible && s.enabled && slotRect(3, i).contains(pos)) return i;
+  }
+  return 0;
+}
+
+void CarddeskTable::sync() {
+  sync_label(Label1, m_.Label1);
+  sync_label(Conversation1, m_.Conversation1);
+  sync_label(Conversation2, m_.Conversation2);
+  sync_label(Conversation3, m_.Conversation3);
+  sync_label(Labelcpu1, m_.Labelcpu1);
+  sync_label(Labelcpu2, m_.Labelcpu2);
+  sync_label(koncard, m_.koncard);
+  sync_label(Label_of_heap, m_.Label_of_heap);
+  sync_label(in_heap, m_.in_heap);
+  sync_label(Label_of_otboy, m_.Label_of_otboy);
+  sync_label(in_otboy, m_.in_otboy);
+  sync_label(myname, m_.myname);
+
+  sync_button(Command1, m_.Command1);
+  sync_button(mainbutton, m_.mainbutton);
+  sync_button(neveru, m_.neveru, Qt::PointingHandCursor);
+  sync_button(veru, m_.veru, Qt::PointingHandCursor);
+
+  if (Frame1->isVisibleTo(this) != m_.Frame1_visible) Frame1->setVisible(m_.Frame1_visible);
+  for (int k = 1; k <= 9; ++k) {
+    const OptionButton& o = m_.Option1[static_cast<std::size_t>(k)];
+    QRadioButton* r = Option1[static_cast<std::size_t>(k)];
+    const QString caption = QString::fromStdString(o.caption);
+    if (r->text() != caption) r->setText(caption);
+    if (r->isEnabled() != o.enabled) r->setEnabled(o.enabled);
+    if (r->isChecked() != o.selected) {
+      // Only the player's own clicks reach the game; the model's selection is
+      // shown without a signal, and "none selected" must be possible too.
+      const QSignalBlocker quiet(r);
+      r->setAutoExclusive(false);
+      r->setChecked(o.selected);
+      r->setAutoExclusive(true);
+    }
+  }
+
+  if (underMouse()) updateCursor(mapFromGlobal(QCursor::pos()));
+  update();
+}
+
+void CarddeskTable::paintCloth(QPainter& p) const {
+  using namespace layout;
+  const qreal dpr = p.device()->devicePixelRatioF();
+  // Qt hands any fill or blend taller than about 95 scan lines to its thread
+  // pool; for a single card the hand-over costs more than the blend itself,
+  // and on a busy machine it doubles the redraw. So everything goes down in
+  // bands lower than that.
+  constexpr int kBand = 48;
+  for (int y = 0; y < kTable.height(); y += kBand)
+    p.fillRect(QRect(0, y, kTable.width(), std::min(kBand, kTable.height() - y)), kFelt);
+
+  auto draw = [&](const QRect& box, const QPixmap& pm) {
+    if (pm.isNull()) return;
+    const int h = box.height();
+    for (int y = 0; y < h; y += kBand) {
+      const int band = std::min(kBand, h - y);
+      p.drawPixmap(QRectF(box.left(), box.top() + y, box.width(), band), pm,
+                   QRectF(0, y * pm.devicePixelRatio(), pm.width(), band * pm.devicePixelRatio()));
+    }
+  };
+  auto picture = [&](const Picture& pic, QSize size, bool stretched) {
+    if (!pic.visible || pic.picture == kNoPicture) return;
+    const QRect box(QPoint(px(pic.left), px(pic.top)), size);
+    draw(box, stretched ? art::card(pic.picture, size, dpr) : art::card(pic.picture, dpr));
+  };
+
+  picture(m_.Image1, kPortrait, true);
+  picture(m_.Image2, kPortrait, true);
+
+  p.setPen(QPen(kGreenText, 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(kOtboyBox);
+
+  for (int row = 1; row <= 2; ++row)
+    for (int i = 1; i <= kHandSlots; ++i) {
+      const Slot& s = slot(row, i);
+      if (s.visible && s.picture != kNoPicture) draw(slotRect(row, i), art::card(s.picture, dpr));
+    }
+
+  if (m_.Chesspiece.visible)
+    p.drawPixmap(QPoint(px(m_.Chesspiece.left), px(m_.Chesspiece.top)), art::marker(dpr));
+
+  for (int i = 1; i <= 4; ++i) picture(m_.konpic[static_cast<std::size_t>(i)], kBatchCard, true);
+  picture(m_.heappic, kCard, false);
+  picture(m_.otboypic, kCard, false);
+
+  for (int i = 1; i <= kHandSlots; ++i) {
+    const Slot& s = m_.koloda3[static_cast<std::size_t>(i)];
+    if (s.visible && s.picture != kNoPicture) draw(slotRect(3, i), art::card(s.picture, dpr));
+  }
+}
+
+void CarddeskTable::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  paintCloth(p);
+}
+
+void CarddeskTable::mousePressEvent(QMouseEvent* event) {
+  // Any button will do, and where on the card the pointer lies does not matter.
+  const int i = humanSlotAt(event->position().toPoint());
+  if (i != 0 && on_card_pressed) on_card_pressed(i);
+}
+
+void CarddeskTable::mouseMoveEvent(QMouseEvent* event) { updateCursor(event->position().toPoint()); }
+
+void CarddeskTable::updateCursor(QPoint pos) {
+  Qt::CursorShape shape = Qt::PointingHandCursor;
+  const int i = humanSlotAt(pos);
+  if (i != 0) shape = cursor_for(m_.koloda3[static_cast<std::size_t>(i)].cursor).shape();
+  if (cursor().shape() != shape) setCursor(shape);
+}
+
+}  // namespace blefino

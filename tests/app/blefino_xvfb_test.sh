@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Plays the real program under a virtual X server, as a person would: finds
+# the table, checks its size, lays a card with two clicks, presses the main
+# button, answers the message boxes, and checks the program still runs.
+# usage: blefino_xvfb_test.sh BLEFINO_EXECUTABLE OUTPUT_DIR
+set -u
+
+if [ "${1:-}" != "--inside" ]; then
+  for tool in xvfb-run xdotool import convert xauth; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+  done
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --inside "$@"
+fi
+shift
+exe=$1
+out=$2
+mkdir -p "$out"
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+
+fail() { echo "FAIL: $*"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
+
+# Colour of one window pixel as rrggbb.
+pixel() {
+  import -window "$win" "$out/.probe.png" 2>/dev/null
+  convert "$out/.probe.png" -crop "1x1+$1+$2" +repage txt:- 2>/dev/null |
+    sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | tr 'A-F' 'a-f'
+}
+
+# Presses Return on every other window of the program until none has shown
+# up for a while; returns how many were answered.
+answer_boxes() {
+  local quiet=0 answered=0
+  while [ "$quiet" -lt "${1:-8}" ]; do
+    local box=""
+    for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+      [ "$w" != "$win" ] && [ -n "$(xdotool getwindowname "$w" 2>/dev/null)" ] && box=$w
+    done
+    if [ -n "$box" ]; then
+      echo "message box: $(xdotool getwindowname "$box")"
+      xdotool windowfocus --sync "$box" 2>/dev/null
+      xdotool key --window "$box" Return 2>/dev/null || true
+      answered=$((answered + 1))
+      quiet=0
+      sleep 0.5
+    else
+      quiet=$((quiet + 1))
+      sleep 0.5
+    fi
+    kill -0 "$pid" 2>/dev/null || return 0
+  done
+  echo "answered $answered message boxes"
+}
+
+click() { xdotool mousemove --window "$win" "$1" "$2" click 1; sleep 0.4; }
+
+"$exe" &
+pid=$!
+
+win=""
+for _ in $(seq 100); do
+  win=$(xdotool search --onlyvisible --name '^Игровое поле$' 2>/dev/null | head -1)
+  [ -n "$win" ] && break
+  kill -0 "$pid" 2>/dev/null || fail "blefino exited before showing the table"
+  sleep 0.2
+done
+[ -n "$win" ] || fail "no window named Игровое поле"
+sleep 1
+
+eval "$(xdotool getwindowgeometry --shell "$win")"
+echo "window: ${WIDTH}x${HEIGHT}"
+[ "$WIDTH" -eq 794 ] || fail "window is $WIDTH px wide, expected 794"
+# The client area is the green cloth below the menu bar: a column at its right
+# edge, where no control stands, is green for exactly 529 rows up from the bottom.
+import -window "$win" "$out/xvfb-start.png"
+green=$(convert "$out/xvfb-start.png" -crop "1x${HEIGHT}+790+0" +repage txt:- |
+  awk -F'[ :,]+' '/#004000/ {n++} END {print n+0}')
+[ "$green" -eq 529 ] || fail "the cloth is $green px high, expected 529"
+menu=$((HEIGHT - 529))
+[ "$(pixel 790 $((HEIGHT - 1)))" = "004000" ] || fail "the cloth does not reach the bottom edge"
+echo "client area: 794x529 under a menu bar of $menu px"
+
+# The human's first card peeks from the bottom; the batch's first place and
+# the main button are fixed.
+card_x=$((16 + 30)); card_y=$((menu + 458 + 40))
+batch_x=$((16 + 6)); batch_y=$((menu + 256 + 50))
+main_x=$((344 + 40)); main_y=$((menu + 272 + 36))
+
+laid=0
+for attempt in 1 2 3 4 5 6; do
+  click "$card_x" "$card_y"   # raise
+  click "$card_x" "$card_y"   # lay
+  if [ "$(pixel $batch_x $batch_y)" = "ffffff" ]; then
+    laid=1
+    echo "attempt $attempt: a card lies face up in the batch"
+  fi
+  click "$main_x" "$main_y"
+  answer_boxes 8
+  kill -0 "$pid" 2>/dev/null || fail "blefino ended during the move"
+  [ "$laid" -eq 1 ] && break
+done
+[ "$laid" -eq 1 ] || fail "no card was laid in six tries"
+
+# Enter is the main button; then the program must still be there.
+xdotool windowfocus --sync "$win" 2>/dev/null
+xdotool key --window "$win" Return
+answer_boxes 6
+kill -0 "$pid" 2>/dev/null || fail "blefino is no longer running"
+xdotool search --onlyvisible --name '^Игровое поле$' >/dev/null || fail "the table window is gone"
+import -window "$win" "$out/xvfb-after-move.png"
+echo "screenshots in $out"
+
+kill "$pid"
+wait "$pid" 2>/dev/null
+echo "PASS"

@@ -1,0 +1,265 @@
+// The table window with the real game behind it: the player's clicks go in,
+// the model comes back out on the screen.
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "carddesk.h"
+#include "game.h"
+#include "opponents.h"
+#include "qt_host.h"
+
+namespace blefino {
+namespace {
+
+// Deals from given values first, then plays on with a seeded generator.
+class ScriptedRandom : public Random {
+ public:
+  explicit ScriptedRandom(std::deque<double> script) : script_(std::move(script)) {}
+  double next() override {
+    if (script_.empty()) return rest_.next();
+    double v = script_.front();
+    script_.pop_front();
+    return v;
+  }
+
+ private:
+  std::deque<double> script_;
+  MtRandom rest_{12345};
+};
+
+// 36 shuffle values, two opponents' rows, then who begins: 0.9 is the human.
+std::deque<double> deal_where(double first_player) {
+  std::deque<double> s(36, 0.37);
+  s.push_back(0.0);   // opponent 1: row 1
+  s.push_back(0.5);   // opponent 2: row 5
+  s.push_back(first_player);
+  return s;
+}
+
+struct Shown {
+  std::string text, title;
+  QMessageBox::Icon icon;
+  std::vector<std::string> buttons;
+};
+
+struct Table {
+  explicit Table(std::deque<double> script, bool open_cards = false)
+      : rng(std::move(script)), g(host, rng, opponents) {
+    g.settings.player_name = "Вася";
+    g.open_cards_allowed = open_cards;
+    host.setInterceptor([this](QMessageBox& box) {
+      Shown s{box.text().toStdString(), box.windowTitle().toStdString(), box.icon(), {}};
+      for (QAbstractButton* b : box.buttons()) s.buttons.push_back(b->text().toStdString());
+      shown.push_back(s);
+      return box.text() == QStringLiteral("Сыграем еще раз?") ? again : box.standardButtons() & QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::Yes;
+    });
+    host.setExitAction([this] { ++exits; });
+    CarddeskEvents e;
+    e.card_pressed = [this](int i) { press_card(g, i); };
+    e.rank_clicked = [this](int k) { click_rank(g, k); };
+    e.main_pressed = [this] { press_main(g); };
+    e.show_cards_pressed = [this] { press_show_cards(g); };
+    e.veru_pressed = [this] { press_veru(g); };
+    e.neveru_pressed = [this] { press_neveru(g); };
+    e.close_requested = [this] { quit(g); };
+    desk = std::make_unique<Carddesk>(g.m, e);
+    host.setWindow(desk.get());
+    new_game(g);
+    desk->showModel();
+    desk->show();
+  }
+
+  template <typename W>
+  W* get(const char* name) { return desk->findChild<W*>(QLatin1String(name)); }
+  void pressSlot(int i, Qt::MouseButton b = Qt::LeftButton) {
+    QTest::mouseClick(desk->table(), b, {}, desk->slotRect(3, i).center() + QPoint(0, 20));
+  }
+  void clickRank(int k) {
+    auto* r = get<QRadioButton>(("Option1_" + std::to_string(k)).c_str());
+    QTest::mouseClick(r, Qt::LeftButton, {}, QPoint(10, r->height() / 2));  // on its circle
+  }
+  void click(const char* button) { QTest::mouseClick(get<QPushButton>(button), Qt::LeftButton); }
+  bool answering() const { return get_const("veru") && get_const("veru")->isVisible(); }
+  QWidget* get_const(const char* name) const { return desk->findChild<QWidget*>(QLatin1String(name)); }
+
+  QtHost host{{}, std::chrono::milliseconds(0)};
+  ScriptedRandom rng;
+  ComputerOpponents opponents;
+  Game g;
+  std::unique_ptr<Carddesk> desk;
+  std::vector<Shown> shown;
+  QMessageBox::StandardButton again = QMessageBox::Yes;
+  int exits = 0;
+};
+
+QRgb pixel(QWidget* w, QPoint p) { return w->grab().toImage().pixel(p) & 0xffffff; }
+
+TEST(CarddeskGame, APressRaisesACardAndASecondLaysItFaceUp) {
+  Table t(deal_where(0.9));
+  ASSERT_EQ(t.g.next_mover, 3);  // the human opens
+  const int code = t.g.player_cards.item(5);
+  const QRect resting = t.desk->slotRect(3, 5);
+
+  t.pressSlot(5, Qt::RightButton);
+  EXPECT_EQ(t.g.m.koloda3[5].top, kRaisedTop);
+  EXPECT_EQ(t.desk->slotRect(3, 5), resting.translated(0, -9));
+  EXPECT_TRUE(t.g.kon_cards.empty());
+
+  t.pressSlot(5);
+  ASSERT_EQ(t.g.kon_cards.count(), 1);
+  EXPECT_EQ(t.g.kon_cards.item(1), code);
+  EXPECT_EQ(t.g.m.konpic[1].picture, code);  // face up
+  EXPECT_NE(pixel(t.desk->table(), {16 + 37, 256 + 50}), 0x004000u);
+  EXPECT_EQ(t.g.player_cards.count(), 11);
+  // The rank of the laid card is claimed, on screen as in the model.
+  const int rank = code % 10;
+  EXPECT_TRUE(t.get<QRadioButton>(("Option1_" + std::to_string(rank)).c_str())->isChecked());
+  EXPECT_EQ(t.get<QLabel>("koncard")->text().toStdString(), std::string(kRankCaptions[rank]));
+  EXPECT_TRUE(t.get<QPushButton>("mainbutton")->isEnabled());
+}
+
+TEST(CarddeskGame, AFifthCardIsRefusedWithAMessage) {
+  Table t(deal_where(0.9));
+  t.pressSlot(1);  // raised; it stays raised as each next card moves into it
+  for (int n = 1; n <= 4; ++n) t.pressSlot(1);
+  ASSERT_EQ(t.g.kon_cards.count(), 4);
+  EXPECT_TRUE(t.shown.empty());
+  t.pressSlot(1);  // still raised: this lays
+  ASSERT_EQ(t.shown.size(), 1u);
+  EXPECT_EQ(t.shown[0].text, "Больше нельзя!!!");
+  EXPECT_EQ(t.shown[0].title, "Блефино");
+  EXPECT_EQ(t.shown[0].icon, QMessageBox::Information);
+  EXPECT_EQ(t.shown[0].buttons, std::vector<std::string>{"OK"});
+  EXPECT_EQ(t.g.kon_cards.count(), 4);
+  EXPECT_EQ(t.g.m.koloda3[1].top, kRaisedTop);
+}
+
+TEST(CarddeskGame, ThePlayersRankClickNamesTheClaim) {
+  Table t(deal_where(0.9));
+  t.pressSlot(2);
+  t.pressSlot(2);
+  t.clickRank(9);
+  EXPECT_EQ(selected_rank(t.g), 9);
+  EXPECT_EQ(t.get<QLabel>("koncard")->text(), QStringLiteral("Туз"));
+  EXPECT_TRUE(t.get<QRadioButton>("Option1_9")->isChecked());
+}
+
+TEST(CarddeskGame, AnswerButtonsShowExactlyWhileAClaimWaitsForThePlayer) {
+  Table t(deal_where(0.9));
+  EXPECT_FALSE(t.answering());  // the human opens: nothing to answer
+  EXPECT_TRUE(t.get<QRadioButton>("Option1_3")->isEnabled());
+  bool saw_claim = false, saw_open = false;
+  for (int round = 0; round < 40 && !(saw_claim && saw_open); ++round) {
+    if (t.answering()) {
+      saw_claim = true;
+      EXPECT_FALSE(t.g.kon_cards.empty());
+      EXPECT_TRUE(t.get<QPushButton>("neveru")->isVisible());
+      EXPECT_FALSE(t.get<QRadioButton>("Option1_3")->isEnabled());
+      t.click(round % 2 ? "veru" : "neveru");
+    } else if (t.get<QPushButton>("mainbutton")->isEnabled()) {
+      t.click("mainbutton");
+    } else {
+      saw_open = saw_open || round > 0;
+      EXPECT_TRUE(t.g.kon_cards.empty());
+      t.pressSlot(1);
+      t.pressSlot(1);
+      t.click("mainbutton");
+    }
+  }
+  EXPECT_TRUE(saw_claim);
+}
+
+TEST(CarddeskGame, TheShowCardsButtonTurnsTheOpponentsCardsAndItsCaption) {
+  Table t(deal_where(0.9), /*open_cards=*/true);
+  auto* button = t.get<QPushButton>("Command1");
+  ASSERT_TRUE(button->isVisible());
+  auto caption = [&] { return button->text().simplified(); };
+  EXPECT_EQ(caption(), QStringLiteral("Открыть карты"));
+  EXPECT_EQ(t.g.m.koloda1[1].picture, current_back(t.g));
+
+  t.click("Command1");
+  EXPECT_EQ(caption(), QStringLiteral("Закрыть карты"));
+  EXPECT_EQ(t.g.m.koloda1[1].picture, t.g.cpu1_cards.item(1));
+  EXPECT_EQ(t.g.m.koloda2[12].picture, t.g.cpu2_cards.item(12));
+
+  t.click("Command1");
+  EXPECT_EQ(caption(), QStringLiteral("Открыть карты"));
+  EXPECT_EQ(t.g.m.koloda2[12].picture, current_back(t.g));
+}
+
+TEST(CarddeskGame, WhenAnOpponentBeginsOnlyTheMainButtonWorks) {
+  Table t(deal_where(0.1));
+  ASSERT_EQ(t.g.next_mover, 1);
+  t.pressSlot(1);
+  EXPECT_EQ(t.g.m.koloda3[1].top, kRestingTop);
+  QApplication::setActiveWindow(t.desk.get());
+  QTest::keyClick(t.desk.get(), Qt::Key_Return);  // Enter is the main button
+  EXPECT_EQ(t.g.m.Chesspiece.left, 4594);         // the move came round to the human
+  EXPECT_TRUE(t.answering() || t.get<QRadioButton>("Option1_1")->isEnabled());
+}
+
+// Whole games through the window, every message captured as the player would
+// see it, until "Сыграем еще раз?" is answered No.
+TEST(CarddeskGame, FullGamesShowEveryMessageInItsFormAndNoEndsTheProgram) {
+  Table t(deal_where(0.9));
+  t.again = QMessageBox::Yes;
+  int games_ended = 0;
+  for (int step = 0; step < 5000 && !t.host.ending(); ++step) {
+    if (games_ended >= 2) t.again = QMessageBox::No;
+    const std::size_t before = t.shown.size();
+    if (t.answering()) {
+      t.click(step % 3 ? "neveru" : "veru");
+    } else if (t.get<QPushButton>("mainbutton")->isVisible() &&
+               t.get<QPushButton>("mainbutton")->isEnabled()) {
+      t.click("mainbutton");
+    } else {
+      t.pressSlot(1);
+      t.pressSlot(1);
+    }
+    for (std::size_t i = before; i < t.shown.size(); ++i)
+      if (t.shown[i].text == "Сыграем еще раз?") ++games_ended;
+  }
+  ASSERT_TRUE(t.host.ending());
+  EXPECT_EQ(games_ended, 3);
+  EXPECT_EQ(t.exits, 1);
+  EXPECT_TRUE(t.g.stopped);
+  EXPECT_FALSE(t.desk->isVisible());
+
+  auto is_opponent = [](const std::string& name) {
+    for (std::string_view n : kOpponentNames)
+      if (!n.empty() && n == name) return true;
+    return false;
+  };
+  for (const Shown& s : t.shown) {
+    SCOPED_TRACE(s.text);
+    if (s.text == "Сыграем еще раз?") {
+      EXPECT_EQ(s.title, "Блефино");
+      EXPECT_EQ(s.icon, QMessageBox::Question);
+      EXPECT_EQ(s.buttons, (std::vector<std::string>{"Да", "Нет"}));
+      continue;
+    }
+    EXPECT_EQ(s.buttons, std::vector<std::string>{"OK"});
+    const bool verdict = s.text == "Я беру" || s.text == "Отбой" || s.text == "Вася, забирай";
+    if (verdict) {
+      EXPECT_EQ(s.icon, QMessageBox::Question);  // the opponents speak with a question mark
+      EXPECT_TRUE(is_opponent(s.title)) << s.title;
+    } else {
+      EXPECT_EQ(s.title, "Блефино");
+      EXPECT_TRUE(s.text == "Больше нельзя!!!" || s.text == "Ничья!!!" ||
+                  s.text.ends_with("проиграл!!!") || s.text.ends_with("проиграла!!!") ||
+                  s.text == "Вася, вы проиграли!!!");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace blefino
