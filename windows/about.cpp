@@ -39,7 +39,6 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect wher
 FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmAbout"));
   setWindowTitle(QStringLiteral("О программе"));
-  setWindowIcon(app_icon());
   setModal(true);
   setFixedSize(px(4110), px(1740));
 

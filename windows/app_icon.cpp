@@ -1,6 +1,5 @@
 #include "app_icon.h"
 
-#include <QFont>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -39,12 +38,18 @@ QPixmap app_icon_pixmap(int logical_size, qreal dpr) {
   p.setPen(QPen(QColor(0x33, 0x33, 0x33), 1));
   p.setBrush(Qt::white);
   p.drawRoundedRect(QRectF(-13, -19, 26, 38), 3, 3);
-  QFont f(QStringLiteral("DejaVu Sans"));
-  f.setBold(true);
-  f.setPixelSize(28);
-  p.setFont(f);
-  p.setPen(QColor(0xc0, 0x18, 0x18));
-  p.drawText(QRectF(-13, -19, 26, 38), Qt::AlignCenter, QStringLiteral("?"));
+  // The question mark as strokes, like the SVG: no font to load at start-up.
+  QPainterPath hook;
+  hook.moveTo(-5, -6.5);
+  hook.arcTo(QRectF(-5, -11.5, 10, 10), 180, -180);
+  hook.cubicTo(5, -3, 0, -2.5, 0, 2.5);
+  QPen red(QColor(0xc0, 0x18, 0x18), 3.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  p.setPen(red);
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(hook);
+  p.setPen(Qt::NoPen);
+  p.setBrush(red.color());
+  p.drawEllipse(QPointF(0, 9), 2.3, 2.3);
   p.restore();
 
   p.end();
@@ -53,8 +58,11 @@ QPixmap app_icon_pixmap(int logical_size, qreal dpr) {
 }
 
 QIcon app_icon() {
-  QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(app_icon_pixmap(size, 1.0));
+  static const QIcon icon = [] {
+    QIcon i;
+    for (int size : {16, 32, 48, 64, 128}) i.addPixmap(app_icon_pixmap(size, 1.0));
+    return i;
+  }();
   return icon;
 }
 

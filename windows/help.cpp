@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QStringList>
 
-#include "app_icon.h"
 #include "placement.h"
 
 namespace blefino::windows {
@@ -40,7 +39,6 @@ const QString& help_text() {
 Help::Help(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Help"));
   setWindowTitle(QStringLiteral("Справка "));
-  setWindowIcon(app_icon());
   setModal(true);
   setFixedSize(px(6810), px(4305));
   setAutoFillBackground(true);

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <string>
 
-#include "app_icon.h"
 #include "form1.h"
 #include "game.h"
 #include "placement.h"
@@ -21,7 +20,6 @@ constexpr QSize kPreviewSize(71, 96);  // a card at full size
 Skins::Skins(Game& g, QWidget* parent) : QDialog(parent), g_(g) {
   setObjectName(QStringLiteral("skins"));
   setWindowTitle(QStringLiteral("Рубашки"));
-  setWindowIcon(app_icon());
   setModal(true);
   setFixedSize(px(6615), px(3420));
   setAutoFillBackground(true);

@@ -7,7 +7,6 @@
 #include <cctype>
 #include <limits>
 
-#include "app_icon.h"
 #include "form1.h"
 #include "placement.h"
 
@@ -44,7 +43,6 @@ FrmStatistika::FrmStatistika(Settings& settings, QWidget* parent, const QLocale&
     : QDialog(parent), settings_(settings) {
   setObjectName(QStringLiteral("frmStatistika"));
   setWindowTitle(QStringLiteral("Статистика"));
-  setWindowIcon(app_icon());
   setModal(true);
   setFixedSize(px(3120), px(2280));
   QFont small = font();  // the table of results is laid out for 8-point text

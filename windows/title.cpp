@@ -32,7 +32,6 @@ Title::Title(Settings& settings, bool& open_cards_allowed, SaveFn save_all, AskF
       ask_(asker(std::move(ask), this)) {
   setObjectName(QStringLiteral("Title"));
   setWindowTitle(QStringLiteral("Карточная игра"));
-  setWindowIcon(app_icon());
   setFixedSize(px(5745), px(1005));
 
   auto* title = new QLabel(QStringLiteral("Блефино"), this);
@@ -57,7 +56,10 @@ Title::Title(Settings& settings, bool& open_cards_allowed, SaveFn save_all, AskF
   name_->setObjectName(QStringLiteral("Text1"));
   name_->setFont(sized(font(), 12, true));
   name_->setGeometry(twips(1560, 480, 2415, 420));
-  name_->setStyleSheet(QStringLiteral("QLineEdit { background: rgb(192, 192, 255); color: black; }"));
+  QPalette lavender = name_->palette();
+  lavender.setColor(QPalette::Base, QColor(192, 192, 255));
+  lavender.setColor(QPalette::Text, Qt::black);
+  name_->setPalette(lavender);
   // A name stored at 255 characters or more would read back as missing.
   name_->setMaxLength(kMaxNameLength);
   name_->selectAll();  // typing replaces the offered name

@@ -22,19 +22,23 @@ export HOME="$home" XDG_CONFIG_HOME="$home/.config"
 median() { sort -n | awk '{ v[NR] = $1 } END { m = int((NR + 1) / 2); print v[m] }'; }
 
 : >"$home/minimal.txt"
+: >"$home/label.txt"
 : >"$home/game.txt"
 "$watch" "$minimal" >/dev/null  # warm the file cache for both
 "$watch" "$game" >/dev/null
 i=0
 while [ "$i" -lt "$runs" ]; do
   "$watch" "$minimal" >>"$home/minimal.txt"
+  "$watch" "$minimal" --label >>"$home/label.txt"
   "$watch" "$game" >>"$home/game.txt"
   i=$((i + 1))
 done
 m=$(median <"$home/minimal.txt")
+l=$(median <"$home/label.txt")
 g=$(median <"$home/game.txt")
 ratio=$(awk -v g="$g" -v m="$m" 'BEGIN { printf "%.2f", g / m }')
 echo "first window, median of $runs: minimal Qt window $m ms, Blefino start-up window $g ms, ratio $ratio (limit 1.30)"
+echo "  (a minimal window with one label, fonts loaded: $l ms; Blefino is $(awk -v g="$g" -v l="$l" 'BEGIN { printf "%.2f", g / l }') x that)"
 
 # Memory: name window, OK, the table dealt and drawn.
 "$game" &
