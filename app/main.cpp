@@ -1,26 +1,55 @@
 // Blefino: one player against two computer opponents at a green table.
 #include <QApplication>
 #include <QByteArray>
+#include <thread>
 
+#ifdef BLEFINO_WARM_FONTS
+#include <fontconfig/fontconfig.h>
+#endif
+
+#include "app_icon.h"
 #include "carddesk.h"
 #include "game.h"
+#include "game_menu.h"
+#include "ini_backend.h"
+#include "message_box.h"
 #include "opponents.h"
 #include "qt_host.h"
 #include "random.h"
+#include "store.h"
+#include "title.h"
 
 int main(int argc, char* argv[]) {
+#ifdef BLEFINO_WARM_FONTS
+  // The name window is the first thing with text; loading the font
+  // configuration meanwhile, while Qt connects to the display, lets it
+  // appear that much sooner.
+  std::thread([] { FcInit(); }).detach();
+#endif
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Blefino"));
+  QApplication::setWindowIcon(blefino::windows::app_icon());
+
+  auto backend = blefino::store::make_default_backend();
+  blefino::store::Store store(*backend, [](const std::string& text, const std::string& title,
+                                           blefino::Icon icon) {
+    blefino::windows::show_message_box(text, title, icon, blefino::Buttons::Ok, nullptr);
+  });
+  auto save_all = [&store](const blefino::Settings& s) { store.save_all(s); };
 
   blefino::MtRandom rng;
   blefino::ComputerOpponents opponents;
-  // Saving comes with the settings store; until then results live for the run.
-  blefino::QtHost host([](const blefino::Settings&) {});
+  blefino::QtHost host(save_all);
   blefino::Game g(host, rng, opponents);
-  g.settings.player_name = "введите имя";
-  g.settings.skin = "1";
+  g.settings = store.load_at_startup();
   // For trying the table out: shows the show-cards button from the first deal.
   g.open_cards_allowed = qEnvironmentVariableIntValue("BLEFINO_OPEN_CARDS") == 1;
+
+  {
+    // The name first. Closing this window ends the program with nothing saved.
+    blefino::windows::Title title(g.settings, g.open_cards_allowed, save_all);
+    if (title.exec() != QDialog::Accepted) return 0;
+  }
 
   blefino::CarddeskEvents events;
   events.card_pressed = [&g](int i) { blefino::press_card(g, i); };
@@ -33,6 +62,7 @@ int main(int argc, char* argv[]) {
   events.close_requested = [&g] { blefino::quit(g); };
 
   blefino::Carddesk desk(g.m, events);
+  desk.installMenuBar([&g](QMainWindow& w) { blefino::windows::install_game_menu(w, g); });
   host.setWindow(&desk);
   blefino::new_game(g);
   desk.showModel();

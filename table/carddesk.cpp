@@ -78,6 +78,13 @@ void Carddesk::forward(const std::function<void()>& handler) {
   showModel();
 }
 
+void Carddesk::installMenuBar(const std::function<void(QMainWindow&)>& install) {
+  menuBar()->clear();
+  delete file_menu_;
+  file_menu_ = nullptr;
+  if (install) install(*this);
+}
+
 void Carddesk::closeEvent(QCloseEvent* event) {
   if (events_.close_requested) events_.close_requested();
   event->accept();

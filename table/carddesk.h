@@ -38,8 +38,11 @@ class Carddesk : public QMainWindow {
 
   // The 794 x 529 table under the menu bar.
   QWidget* table() const;
-  // The "&Файл" menu; the rest of the menu bar is built around it.
+  // The interim "&Файл" menu with the new game, until installMenuBar().
   QMenu* fileMenu() const { return file_menu_; }
+  // Hands the menu bar to the game's full menu: the interim menu goes and
+  // `install` builds the bar.
+  void installMenuBar(const std::function<void(QMainWindow&)>& install);
 
   // Where slot `index` of hand `row` (1, 2 or 3) is drawn, in table pixels.
   QRect slotRect(int row, int index) const;

@@ -18,6 +18,10 @@ out=$2
 mkdir -p "$out"
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
+# A throwaway home: the game saves its settings there, not in the real one.
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+export HOME="$home" XDG_CONFIG_HOME="$home/.config"
 
 fail() { echo "FAIL: $*"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
 
@@ -57,6 +61,12 @@ click() { xdotool mousemove --window "$win" "$1" "$2" click 1; sleep 0.4; }
 
 "$exe" &
 pid=$!
+
+# The start-up window: the offered name is fine, OK.
+title=$(timeout 20 xdotool search --sync --onlyvisible --name '^Карточная игра$' | head -1)
+[ -n "$title" ] || fail "no start-up window"
+xdotool windowfocus --sync "$title" 2>/dev/null
+xdotool key --window "$title" Return
 
 win=""
 for _ in $(seq 100); do

@@ -13,8 +13,20 @@ build=$(cd "$1" && pwd)
 out=${2:-$(dirname "$0")/../../docs/screenshots}
 mkdir -p "$out"
 export QT_QPA_PLATFORM=xcb
+# A throwaway home: the game saves its settings there, not in the real one.
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+export HOME="$home" XDG_CONFIG_HOME="$home/.config"
 
 find_table() {
+  # The game's start-up window comes first: the offered name is fine, OK.
+  title=
+  [ "${1:-}" = title ] &&
+    title=$(timeout 20 xdotool search --sync --onlyvisible --name '^Карточная игра$' | head -1)
+  if [ -n "$title" ]; then
+    xdotool windowfocus --sync "$title" 2>/dev/null || true
+    xdotool key --window "$title" Return
+  fi
   for _ in $(seq 100); do
     win=$(xdotool search --onlyvisible --name '^Игровое поле$' 2>/dev/null | head -1) || true
     [ -n "$win" ] && return 0
@@ -45,12 +57,12 @@ shot() { sleep 0.5; import -window "$win" "$out/$1"; echo "$out/$1"; }
 menu=22
 
 "$build/app/blefino" & pid=$!
-find_table; sleep 1
+find_table title; sleep 1
 shot table-start.png
 kill $pid; wait $pid 2>/dev/null || true
 
 BLEFINO_OPEN_CARDS=1 "$build/app/blefino" & pid=$!
-find_table; sleep 1
+find_table title; sleep 1
 click $((136 + 44)) $((menu + 88 + 16))          # Открыть карты
 for _ in 1 2 3; do
   click 46 $((menu + 498)); click 46 $((menu + 498))  # raise and lay the first card

@@ -1,0 +1,60 @@
+#!/bin/sh
+# How fast the game's first window appears, against a minimal Qt widgets
+# window on the same machine in the same run, and how much memory the game
+# holds with the table open.
+#   benchmarks/windows/startup_and_memory.sh BUILD_DIR [RUNS]
+# Use a release build for figures worth quoting. Runs under its own Xvfb
+# when no display is set, with a throwaway home so no real settings are touched.
+set -eu
+build=$(cd "$1" && pwd)
+runs=${2:-15}
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+
+watch="$build/benchmarks/windows/blefino_window_watch"
+minimal="$build/benchmarks/windows/blefino_minimal_window"
+game="$build/app/blefino"
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+export HOME="$home" XDG_CONFIG_HOME="$home/.config"
+
+median() { sort -n | awk '{ v[NR] = $1 } END { m = int((NR + 1) / 2); print v[m] }'; }
+
+: >"$home/minimal.txt"
+: >"$home/label.txt"
+: >"$home/game.txt"
+"$watch" "$minimal" >/dev/null  # warm the file cache for both
+"$watch" "$game" >/dev/null
+i=0
+while [ "$i" -lt "$runs" ]; do
+  "$watch" "$minimal" >>"$home/minimal.txt"
+  "$watch" "$minimal" --label >>"$home/label.txt"
+  "$watch" "$game" >>"$home/game.txt"
+  i=$((i + 1))
+done
+m=$(median <"$home/minimal.txt")
+l=$(median <"$home/label.txt")
+g=$(median <"$home/game.txt")
+ratio=$(awk -v g="$g" -v m="$m" 'BEGIN { printf "%.2f", g / m }')
+echo "first window, median of $runs: minimal Qt window $m ms, Blefino start-up window $g ms, ratio $ratio (limit 1.30)"
+echo "  (a minimal window with one label, fonts loaded: $l ms; Blefino is $(awk -v g="$g" -v l="$l" 'BEGIN { printf "%.2f", g / l }') x that)"
+
+# Memory: name window, OK, the table dealt and drawn.
+"$game" &
+pid=$!
+xdotool search --sync --onlyvisible --name "Карточная игра" >/dev/null
+sleep 0.5
+xdotool key --clearmodifiers Return
+xdotool search --sync --onlyvisible --name "^Игровое поле$" >/dev/null
+sleep 2
+rss=$(awk '/^VmRSS/ { print $2 }' "/proc/$pid/status")
+hwm=$(awk '/^VmHWM/ { print $2 }' "/proc/$pid/status")
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+echo "table open: resident $((rss / 1024)) MB (peak $((hwm / 1024)) MB; limit 60 MB)"
+
+status=0
+awk -v r="$ratio" 'BEGIN { exit !(r <= 1.30) }' || { echo "start-up slower than 1.3 x"; status=1; }
+[ "$rss" -le $((60 * 1024)) ] || { echo "more than 60 MB resident"; status=1; }
+exit $status

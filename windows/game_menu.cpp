@@ -1,0 +1,54 @@
+#include "game_menu.h"
+
+#include <QMainWindow>
+
+#include "about.h"
+#include "exit_question.h"
+#include "game.h"
+#include "help.h"
+#include "skins.h"
+#include "statistika.h"
+
+namespace blefino::windows {
+
+GameMenu install_game_menu(QMainWindow& window, Game& g) {
+  AskFn ask = [&g](const std::string& text, const std::string& title, Icon icon,
+                   Buttons buttons) { return g.host.message(text, title, icon, buttons); };
+  QMainWindow* owner = &window;
+
+  MenuActions actions;
+  // No question: F2 deals a new game at once, whatever the one on the table.
+  actions.new_game = [&g] {
+    new_game(g);
+    g.host.show_model();
+  };
+  // Each window is made afresh at every opening, so it always shows what is
+  // current, and is gone again when it closes.
+  actions.choose_back = [&g, owner] {
+    Skins chooser(g, owner);
+    chooser.exec();
+  };
+  actions.statistics = [&g, owner] {
+    FrmStatistika stats(g.settings, owner);
+    stats.exec();
+  };
+  actions.help = [owner] {
+    Help help(owner);
+    help.exec();
+  };
+  actions.about = [owner] {
+    FrmAbout about(owner);
+    about.exec();
+  };
+  // Yes ends the program without saving: a game in progress counts for nothing.
+  actions.exit = [&g, ask] {
+    if (ask_exit(ask)) quit(g);
+  };
+
+  GameMenu out;
+  out.menu = install_main_menu(window, std::move(actions));
+  out.exit_question = new ExitQuestion(window, ask, [&g] { quit(g); });
+  return out;
+}
+
+}  // namespace blefino::windows

@@ -1,0 +1,122 @@
+#include "skins.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <string>
+
+#include "form1.h"
+#include "game.h"
+#include "placement.h"
+
+namespace blefino::windows {
+
+namespace {
+constexpr QSize kTileSize(50, 67);     // 750 x 1005 twips
+constexpr QSize kPreviewSize(71, 96);  // a card at full size
+}  // namespace
+
+Skins::Skins(Game& g, QWidget* parent) : QDialog(parent), g_(g) {
+  setObjectName(QStringLiteral("skins"));
+  setWindowTitle(QStringLiteral("Рубашки"));
+  setModal(true);
+  setFixedSize(px(6615), px(3420));
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, Qt::black);
+  setPalette(pal);
+
+  const qreal dpr = devicePixelRatioF();
+  for (int k = 0; k < kBacks; ++k) {
+    auto* tile = new QLabel(this);
+    tile->setObjectName(QStringLiteral("skin%1").arg(k));
+    tile->setGeometry(twips(120 + 840 * (k % 6), 120 + 1080 * (k / 6), 750, 1005));
+    tile->setFrameShape(QFrame::Box);
+    tile->setLineWidth(1);
+    tile->setStyleSheet(QStringLiteral("QLabel { border: 1px solid rgb(128, 128, 128); }"));
+    tile->setScaledContents(true);
+    tile->setPixmap(form1::card(back_picture(k), kTileSize, dpr));
+    tile->setCursor(Qt::PointingHandCursor);
+    tile->installEventFilter(this);
+    tiles_[static_cast<std::size_t>(k)] = tile;
+  }
+
+  auto* caption = new QLabel(QStringLiteral("Выбранная"), this);
+  caption->setObjectName(QStringLiteral("Label1"));
+  caption->setGeometry(twips(5160, 120, 1335, 375));
+  QFont cf = caption->font();
+  cf.setPointSizeF(9.75);
+  cf.setBold(true);
+  caption->setFont(cf);
+  caption->setAlignment(Qt::AlignCenter);
+  caption->setStyleSheet(
+      QStringLiteral("QLabel { color: white; background: rgb(192, 64, 0); }"));
+
+  choice_ = new QLabel(this);
+  choice_->setObjectName(QStringLiteral("Choice"));
+  choice_->setGeometry(twips(5280, 480, 1125, 1500));
+  choice_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  showPreview(1);  // every opening starts at back 1, whatever the table shows
+
+  ok_ = new QPushButton(QStringLiteral("OK"), this);
+  ok_->setObjectName(QStringLiteral("Command1"));
+  ok_->setGeometry(twips(5160, 2160, 1335, 1095));
+  QFont bf = ok_->font();
+  bf.setPointSizeF(18);
+  bf.setBold(true);
+  ok_->setFont(bf);
+  ok_->setDefault(true);
+  connect(ok_, &QPushButton::clicked, this, &Skins::applyChoice);
+}
+
+void Skins::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  centre_on_screen(*this);
+}
+
+bool Skins::eventFilter(QObject* watched, QEvent* event) {
+  const auto type = event->type();
+  if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+    for (int k = 0; k < kBacks; ++k) {
+      if (watched != tiles_[static_cast<std::size_t>(k)]) continue;
+      if (type == QEvent::MouseButtonPress) pressTile(k);
+      else doubleClickTile(k);
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void Skins::showPreview(int back) {
+  previewed_ = back;
+  choice_->setPixmap(form1::card(back_picture(back), kPreviewSize, devicePixelRatioF()));
+}
+
+void Skins::pressTile(int k) {
+  if (k < 0 || k >= kBacks) return;
+  showPreview(k);
+  g_.settings.skin = std::to_string(k);
+}
+
+void Skins::applyChoice() { apply(-1); }
+
+void Skins::doubleClickTile(int k) {
+  if (k < 0 || k >= kBacks) return;
+  // The first click of a double-click has already pressed the tile; a
+  // double-click delivered on its own previews it here all the same.
+  showPreview(k);
+  apply(k);
+}
+
+void Skins::apply(int double_clicked) {
+  g_.m.Example.picture = back_picture(previewed_);
+  redraw_table(g_);
+  draw_batch(g_);
+  if (double_clicked >= 0) g_.settings.skin = std::to_string(double_clicked);
+  g_.host.save_all(g_.settings);
+  g_.host.show_model();
+  accept();
+}
+
+}  // namespace blefino::windows

@@ -1,0 +1,157 @@
+#include "statistika.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <cctype>
+#include <limits>
+
+#include "form1.h"
+#include "placement.h"
+
+namespace blefino::windows {
+
+long long count_value(const std::string& text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  long long value = 0;
+  constexpr long long kCap = std::numeric_limits<long long>::max() / 10 - 9;
+  for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
+    if (value < kCap) value = value * 10 + (text[i] - '0');  // absurd counts stop growing
+  return negative ? -value : value;
+}
+
+QString percent_text(double fraction, const QLocale& locale) {
+  return locale.toString(fraction * 100.0, 'f', 2) + QLatin1Char('%');
+}
+
+namespace {
+
+QLabel* panel_label(QWidget* panel, const QString& name, const QString& text, QRect where) {
+  auto* label = new QLabel(text, panel);
+  label->setObjectName(name);
+  label->setGeometry(where);
+  return label;
+}
+
+}  // namespace
+
+FrmStatistika::FrmStatistika(Settings& settings, QWidget* parent, const QLocale& locale)
+    : QDialog(parent), settings_(settings) {
+  setObjectName(QStringLiteral("frmStatistika"));
+  setWindowTitle(QStringLiteral("Статистика"));
+  setModal(true);
+  setFixedSize(px(3120), px(2280));
+  QFont small = font();  // the table of results is laid out for 8-point text
+  small.setPointSizeF(8);
+  setFont(small);
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, QColor(128, 128, 255));
+  setPalette(pal);
+
+  auto* panel = new QFrame(this);
+  panel->setObjectName(QStringLiteral("Picture1"));
+  panel->setGeometry(twips(120, 120, 2895, 2055));
+  panel->setFrameShape(QFrame::Panel);
+  panel->setFrameShadow(QFrame::Sunken);
+  panel->setAutoFillBackground(true);
+  QPalette ppal = panel->palette();
+  ppal.setColor(QPalette::Window, QColor(192, 192, 255));
+  ppal.setColor(QPalette::WindowText, Qt::black);
+  panel->setPalette(ppal);
+
+  static const char* const kCaptions[] = {"Сыграно игр:", "Выигрыши:", "Проигрыши:", "Ничьи:"};
+  for (int i = 0; i < 4; ++i) {
+    const int top = 120 + 360 * i;
+    captions_[i] = panel_label(panel, QStringLiteral("Label1_%1").arg(i),
+                               QString::fromUtf8(kCaptions[i]),
+                               twips(240, top, 1200, 255));  // up to the numbers: today's fonts run wider
+    figures_[i] = panel_label(panel, QStringLiteral("Label2_%1").arg(i), QStringLiteral("100"),
+                              twips(1440, top, 495, 255));
+  }
+  for (int i = 5; i <= 7; ++i)
+    figures_[i] = panel_label(panel, QStringLiteral("Label2_%1").arg(i), QStringLiteral("100%"),
+                              twips(2040, 480 + 360 * (i - 5), 615, 255));
+
+  for (int i = 0; i < 4; ++i) {
+    auto* line = new QFrame(panel);
+    line->setObjectName(QStringLiteral("Line1_%1").arg(i));
+    const int thickness = i == 0 ? 2 : 1;
+    line->setGeometry(px(120), px(360 + 360 * i), px(2760) - px(120), thickness);
+    line->setStyleSheet(QStringLiteral("background: black;"));
+  }
+
+  shape_ = new QLabel(panel);
+  shape_->setObjectName(QStringLiteral("shape"));
+  shape_->setGeometry(twips(1320, 1560, 375, 375));
+  shape_->setScaledContents(true);
+
+  ok_ = new QPushButton(QStringLiteral("OK"), panel);
+  ok_->setObjectName(QStringLiteral("Command1"));
+  ok_->setGeometry(twips(1800, 1560, 975, 375));
+  ok_->setDefault(true);
+  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+
+  clean_ = new QPushButton(QStringLiteral("Очистить"), this);
+  clean_->setObjectName(QStringLiteral("clean"));
+  clean_->setGeometry(twips(360, 1680, 975, 375));
+  clean_->setAutoDefault(false);
+  clean_->raise();  // stands over the panel's corner
+  connect(clean_, &QPushButton::clicked, this, &FrmStatistika::clean);
+
+  timer_ = new QTimer(this);
+  timer_->setInterval(kGlobeInterval);
+  connect(timer_, &QTimer::timeout, this, &FrmStatistika::tick);
+
+  fill(locale);
+  globe_frame_ = 1;
+  timer_->start();
+  ok_->setFocus();
+}
+
+void FrmStatistika::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  centre_on_screen(*this);
+}
+
+void FrmStatistika::fill(const QLocale& locale) {
+  const long long total = count_value(settings_.loss) + count_value(settings_.win) +
+                          count_value(settings_.draw);
+  games_total_ = QString::number(total);
+  figures_[0]->setText(games_total_);
+  if (total == 0) {
+    zero();
+    return;
+  }
+  const double t = static_cast<double>(total);
+  const std::string* counts[] = {&settings_.win, &settings_.loss, &settings_.draw};
+  for (int i = 0; i < 3; ++i) {
+    figures_[1 + i]->setText(QString::fromStdString(*counts[i]));
+    figures_[5 + i]->setText(percent_text(count_value(*counts[i]) / t, locale));
+  }
+}
+
+void FrmStatistika::zero() {
+  for (int i = 0; i < 4; ++i) figures_[i]->setText(QStringLiteral("0"));
+  for (int i = 5; i <= 7; ++i) figures_[i]->setText(QStringLiteral("0%"));
+}
+
+void FrmStatistika::clean() {
+  zero();
+  // Only the counts in memory: the store keeps the old ones until the next save.
+  settings_.win = settings_.loss = settings_.draw = "0";
+  ok_->setFocus();
+}
+
+void FrmStatistika::tick() {
+  if (globe_frame_ > kGlobeFrames) globe_frame_ = 1;
+  shape_->setPixmap(form1::globus(globe_frame_, devicePixelRatioF()));
+  shown_frame_ = globe_frame_;
+  ++globe_frame_;
+}
+
+}  // namespace blefino::windows
