@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "fixture.h"
 
 namespace blefino::testing {
@@ -48,15 +50,13 @@ TEST(TableTalk, EachCodeWritesItsLineAndOthersDoNothing) {
   EXPECT_EQ(m.Conversation1.caption, "");
   EXPECT_EQ(m.Conversation2.caption, "Верю!");
   EXPECT_EQ(m.Conversation3.caption, "");
-  const std::pair<int, const char*> one[] = {{4, "Не верю!"}, {5, "Добавляю..."}, {6, "Верю!"}};
-  for (auto [code, text] : one) {
+  const std::tuple<int, Label*, const char*> lines[] = {
+      {4, &m.Conversation1, "Не верю!"}, {5, &m.Conversation1, "Добавляю..."},
+      {6, &m.Conversation1, "Верю!"},    {9, &m.Conversation2, "Добавляю..."},
+      {10, &m.Conversation2, "Не верю!"}, {11, &m.Conversation2, "Верю!"}};
+  for (auto [code, label, text] : lines) {
     table_talk(t.g, code);
-    EXPECT_EQ(m.Conversation1.caption, text);
-  }
-  const std::pair<int, const char*> two[] = {{9, "Добавляю..."}, {10, "Не верю!"}, {11, "Верю!"}};
-  for (auto [code, text] : two) {
-    table_talk(t.g, code);
-    EXPECT_EQ(m.Conversation2.caption, text);
+    EXPECT_EQ(label->caption, text) << code;
   }
   const TableModel before = t.g.m;
   table_talk(t.g, 12);
@@ -104,6 +104,8 @@ TEST(TurnOrder, QuittingDuringAPauseStopsTheChain) {
 
 TEST(TurnOrder, HandOverToTheHumanOpensARoundOrAsksForAnAnswer) {
   Table t;
+  EXPECT_EQ(selected_rank(t.g), 1);  // the table starts with "Шестёрка" selected
+  EXPECT_EQ(t.g.m.koncard.caption, "Шестерка");
   t.position({11}, {12}, {13, 14});
   lock_controls(t.g, "options", true);
   lock_controls(t.g, "my_cards", true);
@@ -121,17 +123,6 @@ TEST(TurnOrder, HandOverToTheHumanOpensARoundOrAsksForAnAnswer) {
   EXPECT_FALSE(t.g.m.Option1[1].enabled);
   EXPECT_TRUE(t.g.m.veru.visible);
   EXPECT_TRUE(t.g.m.neveru.visible);
-}
-
-TEST(TurnOrder, SelectedRankIsTheOneSelectedButtonOrZero) {
-  Table t;
-  EXPECT_EQ(selected_rank(t.g), 1);  // the table starts with "Шестёрка" selected
-  EXPECT_EQ(t.g.m.koncard.caption, "Шестерка");
-  select_rank(t.g, 8);
-  EXPECT_EQ(selected_rank(t.g), 8);
-  EXPECT_EQ(t.g.m.koncard.caption, "Король");
-  t.g.m.Option1[8].selected = false;
-  EXPECT_EQ(selected_rank(t.g), 0);
 }
 
 }  // namespace
