@@ -10,10 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <chrono>
-#include <cstdlib>
 #include <random>
 #include <thread>
 #include <vector>
@@ -24,32 +22,22 @@
 namespace blefino::store {
 namespace {
 
-// Points the per-user config folder at a throwaway one for as long as it lives.
-struct ThrowawayConfigHome {
-  ThrowawayConfigHome() {
-    if (!dir.isValid()) std::abort();
-    qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
-  }
-  ~ThrowawayConfigHome() { qunsetenv("XDG_CONFIG_HOME"); }
-  QString path() const { return dir.path(); }
-  QTemporaryDir dir;
-};
-
 class IniTest : public ::testing::Test {
  protected:
-
+  void SetUp() override { ASSERT_TRUE(config_home_set); }
+  ~IniTest() override { qunsetenv("XDG_CONFIG_HOME"); }
   QString ini_path() const { return home.path() + "/Talvik/Blefino.ini"; }
   QByteArray file_text() const {
     QFile f(ini_path());
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
 
-  ThrowawayConfigHome home;  // before the backend, which asks for the folder
+  // A throwaway per-user config folder, set before the backend asks for it.
+  QTemporaryDir home;
+  bool config_home_set = home.isValid() && qputenv("XDG_CONFIG_HOME", home.path().toUtf8());
   IniBackend backend{default_ini_path()};
   std::vector<std::string> shown;
-  Store store{backend, [this](const std::string& text, const std::string&, Icon) {
-                shown.push_back(text);
-              }};
+  Store store{backend, [this](const std::string& text, const std::string&, Icon) { shown.push_back(text); }};
 };
 
 TEST_F(IniTest, TheFileIsPerUserUnderTheConfigFolder) {
@@ -58,62 +46,41 @@ TEST_F(IniTest, TheFileIsPerUserUnderTheConfigFolder) {
   EXPECT_EQ(default_ini_path(), QDir::homePath() + "/.config/Talvik/Blefino.ini");
 }
 
-TEST_F(IniTest, CleanProfileWritesTheDefaultsAndASaveHoldsExactlyTheFiveValues) {
-  Settings s = store.load_at_startup();
-  EXPECT_TRUE(shown.empty());
-  EXPECT_EQ(s.player_name, "введите имя");
+TEST_F(IniTest, CleanProfileMakesBothSectionsAndASaveHoldsExactlyTheFiveValues) {
+  store.load_at_startup();
   EXPECT_TRUE(backend.open_key(kParametersKey));
   EXPECT_TRUE(backend.open_key(kStatisticsKey));
-
   store.save_all({"Ёлкин, Пётр", "12", "3", "4abc", "5"});
-  EXPECT_EQ(file_text(),
-            "[Parameters]\n"
-            "name=\"\xD0\x81\xD0\xBB\xD0\xBA\xD0\xB8\xD0\xBD, \xD0\x9F\xD1\x91\xD1\x82\xD1\x80\"\n"
-            "skin=12\n"
-            "\n"
-            "[Statistics]\n"
-            "draw=5\n"
-            "loss=4abc\n"
-            "win=3\n");
-  Settings back = store.load_at_startup();
-  EXPECT_EQ(back.player_name, "Ёлкин, Пётр");
-  EXPECT_EQ(back.skin, "12");
-  EXPECT_EQ(back.win, "3");
-  EXPECT_EQ(back.loss, "4abc");
-  EXPECT_EQ(back.draw, "5");
+  EXPECT_EQ(file_text(), "[Parameters]\nname=\"Ёлкин, Пётр\"\nskin=12\n\n"
+                         "[Statistics]\ndraw=5\nloss=4abc\nwin=3\n");
+  const Settings back = store.load_at_startup();
+  EXPECT_EQ((std::vector<std::string>{back.player_name, back.skin, back.win, back.loss, back.draw}),
+            (std::vector<std::string>{"Ёлкин, Пётр", "12", "3", "4abc", "5"}));
 }
 
+// A hand-written file: a missing value reads as its default, 255 characters or more as missing.
 TEST_F(IniTest, ReadsLikeTheRegistry) {
   ASSERT_TRUE(QDir().mkpath(home.path() + "/Talvik"));
   QFile f(ini_path());
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   f.write("[Parameters]\nname=Петров, Иван\n[Statistics]\nwin=7\nloss=\n");
   f.close();
-
   EXPECT_FALSE(backend.open_key("SOFTWARE\\Talvik\\Blefino\\Other"));
-  EXPECT_EQ(backend.read_value(kStatisticsKey, "draw"), std::nullopt);
-  EXPECT_EQ(backend.read_value(kStatisticsKey, "loss"), "");
-  Settings s = store.load_at_startup();
-  EXPECT_EQ(s.player_name, "Петров, Иван");  // typed by hand, without quotes
-  EXPECT_EQ(s.skin, "1");
-  EXPECT_EQ(s.win, "7");
-  EXPECT_EQ(s.loss, "");
-  EXPECT_EQ(s.draw, "0");
+  const Settings s = store.load_at_startup();
+  EXPECT_EQ((std::vector<std::string>{s.player_name, s.skin, s.win, s.loss, s.draw}),
+            (std::vector<std::string>{"Петров, Иван", "1", "7", "", "0"}));
 
-  const QString longest(254, QChar(0x0416));  // Ж
-  EXPECT_TRUE(backend.write_value(kParametersKey, "name", longest.toStdString()));
-  EXPECT_EQ(backend.read_value(kParametersKey, "name"), longest.toStdString());
-  EXPECT_TRUE(backend.write_value(kParametersKey, "name", (longest + "Ж").toStdString()));
+  const std::string longest = QString(254, QChar(0x0416)).toStdString();  // Ж
+  EXPECT_TRUE(backend.write_value(kParametersKey, "name", longest));
+  EXPECT_EQ(backend.read_value(kParametersKey, "name"), longest);
+  EXPECT_TRUE(backend.write_value(kParametersKey, "name", longest + "Ж"));
   EXPECT_EQ(backend.read_value(kParametersKey, "name"), std::nullopt);
 }
 
 TEST_F(IniTest, AnUnwritableConfigFolderIsReportedAndTheGameGoesOn) {
   // A plain file where the folder should be: no permission bits can make
   // this writable, not even for root.
-  QFile blocker(home.path() + "/Talvik");
-  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-  blocker.close();
-
+  ASSERT_TRUE(QFile(home.path() + "/Talvik").open(QIODevice::WriteOnly));
   Settings s = store.load_at_startup();
   EXPECT_EQ(shown, (std::vector<std::string>{"Unable to Create Key.", "Unable to Create Key."}));
   EXPECT_EQ(s.skin, "1");
@@ -139,17 +106,13 @@ TEST_F(IniTest, AKilledSaveNeverLeavesADamagedFile) {
     ASSERT_EQ(pipe(ready), 0);
     const pid_t child = fork();
     ASSERT_GE(child, 0);
-    if (child == 0) {
-      close(ready[0]);
+    if (child == 0) {  // saves until killed; tells the parent when the first save is in
       IniBackend own(default_ini_path());
       Store saver(own, {});
       for (long n = last + 1;; ++n) {
         const std::string v = std::to_string(n);
         saver.save_all({"игрок " + v, v, v, v, v});
-        if (n == last + 1) {
-          (void)!write(ready[1], "r", 1);
-          close(ready[1]);
-        }
+        if (n == last + 1) (void)!write(ready[1], "r", 1);
       }
     }
     close(ready[1]);

@@ -19,14 +19,7 @@ using namespace blefino::store;
 namespace {
 
 int failures = 0;
-
-void check(bool ok, const char* what, int line) {
-  if (!ok) {
-    std::printf("FAIL line %d: %s\n", line, what);
-    ++failures;
-  }
-}
-#define CHECK(expr) check((expr), #expr, __LINE__)
+#define CHECK(expr) ((expr) ? void() : (std::printf("FAIL line %d: %s\n", __LINE__, #expr), void(++failures)))
 
 struct RawValue {
   bool found = false;
@@ -60,11 +53,7 @@ void raw_write(const char* path, const char* name, const std::string& bytes, DWO
 
 void wipe() { RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Talvik"); }
 
-std::string repeat(const std::string& s, int n) {
-  std::string out;
-  for (int i = 0; i < n; ++i) out += s;
-  return out;
-}
+std::string repeat(const std::string& s, int n) { return n > 0 ? s + repeat(s, n - 1) : ""; }
 
 }  // namespace
 

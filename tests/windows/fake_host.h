@@ -1,11 +1,8 @@
 #pragma once
 // A host that answers messages from a script and remembers what happened.
 
-#include <QApplication>
-#include <QTimer>
-#include <QWidget>
 #include <deque>
-#include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,15 +16,19 @@ struct Message {
   std::string text, title;
   Icon icon;
   Buttons buttons;
+  friend bool operator==(const Message&, const Message&) = default;
 };
+inline void PrintTo(const Message& m, std::ostream* os) {
+  *os << '"' << m.title << ": " << m.text << "\" icon " << int(m.icon) << " buttons " << int(m.buttons);
+}
 
+// Answers in turn from `answers`; when they run out, No to a question and OK otherwise.
 class FakeHost : public Host {
  public:
-  Answer message(const std::string& text, const std::string& title, Icon icon,
-                 Buttons buttons) override {
+  Answer message(const std::string& text, const std::string& title, Icon icon, Buttons buttons) override {
     messages.push_back({text, title, icon, buttons});
     if (answers.empty()) return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
-    Answer a = answers.front();
+    const Answer a = answers.front();
     answers.pop_front();
     return a;
   }
@@ -40,13 +41,11 @@ class FakeHost : public Host {
   std::vector<Message> messages;
   std::deque<Answer> answers;
   std::vector<Settings> saves;
-  int ended = 0;
-  int shown = 0;
+  int ended = 0, shown = 0;
 };
 
 // Opponents that hand the move straight to the human: enough for the windows.
-class PassingOpponents : public Opponents {
- public:
+struct PassingOpponents : Opponents {
   Next move(Game&, int) override { return Next::Human; }
 };
 
@@ -56,20 +55,5 @@ struct TestGame {
   PassingOpponents opponents;
   Game g{host, rng, opponents};
 };
-
-// Runs `action`, which is expected to open a modal window, and closes that
-// window as soon as it shows. Returns its object name, or "" when none opened.
-inline QString modal_opened_by(const std::function<void()>& action) {
-  QString seen;
-  QTimer::singleShot(0, [&seen] {
-    if (QWidget* w = QApplication::activeModalWidget()) {
-      seen = w->objectName();
-      w->close();
-    }
-  });
-  action();
-  QCoreApplication::processEvents();
-  return seen;
-}
 
 }  // namespace blefino::fakes

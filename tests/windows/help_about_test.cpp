@@ -1,7 +1,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 #include <QTextBlock>
 #include <gtest/gtest.h>
@@ -41,39 +40,26 @@ const QStringList kRules = {
 
 }  // namespace
 
-TEST(Help, TheRulesAreTwentyOneLinesSeparatedByCrLf) {
-  const QString& text = help_text();
-  EXPECT_TRUE(text.endsWith(QStringLiteral("бита) \r\n")));
-  EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[^\r]\n"))));
-  const QStringList lines = text.split(QStringLiteral("\r\n"));
-  ASSERT_EQ(lines.size(), 21);
-  for (int i = 0; i < 21; ++i) EXPECT_EQ(lines[i], kRules[i]) << "line " << i + 1;
-}
+// The text is the lines joined by CR LF, and the window shows the same lines.
+TEST(Help, TheRulesLineByLineInTheTextAndInTheWindow) {
+  const QStringList lines = help_text().split(QStringLiteral("\r\n"));
+  ASSERT_EQ(lines.size(), kRules.size());
+  for (int i = 0; i < kRules.size(); ++i) EXPECT_EQ(lines[i], kRules[i]) << "line " << i + 1;
 
-TEST(Help, TheWindowShowsEveryLineAndOkClosesIt) {
   Help h;
   h.show();
-  EXPECT_EQ(h.windowTitle(), QStringLiteral("Справка "));
   const QTextDocument* doc = h.textBox()->document();
-  ASSERT_EQ(doc->blockCount(), 21);
-  for (int i = 0; i < 21; ++i) EXPECT_EQ(doc->findBlockByNumber(i).text(), kRules[i]) << i + 1;
-  EXPECT_EQ(h.okButton()->text(), QStringLiteral("OK"));
-  QTest::keyClick(&h, Qt::Key_Return);  // the default button
+  ASSERT_EQ(doc->blockCount(), kRules.size());
+  for (int i = 0; i < kRules.size(); ++i) EXPECT_EQ(doc->findBlockByNumber(i).text(), kRules[i]) << i + 1;
+  QTest::keyClick(&h, Qt::Key_Return);  // OK is the default button
   EXPECT_FALSE(h.isVisible());
-  EXPECT_EQ(h.result(), QDialog::Accepted);
 }
 
-TEST(About, TitleAndTheVersionOfThisBuild) {
+TEST(About, TheVersionOfThisBuildAndEscapeOrOkCloses) {
   FrmAbout a;
   a.show();
-  EXPECT_EQ(a.windowTitle(), QStringLiteral("О программе"));
-  EXPECT_EQ(a.titleLabel()->text(), QStringLiteral("Карточная игра -  \"Блефино\""));
   EXPECT_EQ(a.versionLabel()->text(), QStringLiteral("Version " EXPECTED_VERSION));
-  EXPECT_TRUE(QRegularExpression(QStringLiteral("^Version (0|[1-9]\\d*)\\.(0|[1-9]\\d*)\\.(0|[1-9]\\d*)$"))
-                  .match(version_line())
-                  .hasMatch());
-  EXPECT_FALSE(a.findChild<QLabel*>("picIcon")->pixmap().isNull());
-  QTest::keyClick(&a, Qt::Key_Escape);  // Esc presses OK as well
+  QTest::keyClick(&a, Qt::Key_Escape);
   EXPECT_FALSE(a.isVisible());
   a.show();
   QTest::mouseClick(a.okButton(), Qt::LeftButton);

@@ -24,120 +24,79 @@ void deal(TestGame& t, const std::string& skin) {
   draw_batch(t.g);
 }
 
-// Every face-down picture on the table: opponents' cards, the batch, heap, discard.
+// Every face-down picture on the table: the sample back, opponents' cards, the stake, heap, discard.
 void expect_backs(const Game& g, int picture) {
+  EXPECT_EQ(g.m.Example.picture, picture);
   for (int i = 1; i <= g.cpu1_cards.count(); ++i) EXPECT_EQ(g.m.koloda1[i].picture, picture);
   for (int i = 1; i <= g.cpu2_cards.count(); ++i) EXPECT_EQ(g.m.koloda2[i].picture, picture);
   for (int i = 1; i <= g.kon_cards.count(); ++i) EXPECT_EQ(g.m.konpic[i].picture, picture);
   EXPECT_EQ(g.m.heappic.picture, picture);
   EXPECT_EQ(g.m.otboypic.picture, picture);
   // The human's own cards stay face up.
-  for (int i = 1; i <= g.player_cards.count(); ++i)
-    EXPECT_TRUE(is_valid_code(g.m.koloda3[i].picture)) << i;
+  for (int i = 1; i <= g.player_cards.count(); ++i) EXPECT_TRUE(is_valid_code(g.m.koloda3[i].picture)) << i;
 }
 
 }  // namespace
 
-TEST(Skins, EighteenTilesInASixByThreeGridAndBackOneUnderTheCaption) {
-  TestGame t;
-  deal(t, "9");
-  Skins s(t.g);
-  s.show();
-  EXPECT_EQ(s.windowTitle(), QStringLiteral("Рубашки"));
-  EXPECT_EQ(s.findChild<QLabel*>("Label1")->text(), QStringLiteral("Выбранная"));
-  for (int k = 0; k < Skins::kBacks; ++k) {
-    SCOPED_TRACE(k);
-    const QRect r = s.tile(k)->geometry();
-    EXPECT_EQ(r.topLeft(), QPoint(8 + 56 * (k % 6), 8 + 72 * (k / 6)));
-    EXPECT_EQ(r.size(), QSize(50, 67));
-    EXPECT_FALSE(s.tile(k)->pixmap().isNull());
+TEST(Skins, EachWayOfLeavingTheChooserAndWhatTheNextGameDraws) {
+  enum Way { PressThenOk, DoubleClick, EnterAlone, PressThenCloseBox };
+  struct Case {
+    const char* stored;
+    Way way;
+    int tile, table_back;
+    const char* saved;  // nullptr: nothing saved
+    int next_game_back;
+  };
+  const Case cases[] = {
+      {"1", PressThenOk, 5, 50, "5", 50},
+      {"1", PressThenOk, 17, 170, "17", 170},
+      {"3", DoubleClick, 0, 0, "0", 0},
+      // The preview opens at back 1 whatever is stored; OK alone shows it but keeps the number.
+      {"7", EnterAlone, -1, 10, "7", 70},
+      // Closed after a press: the table is left alone, yet the choice is remembered.
+      {"2", PressThenCloseBox, 7, 20, nullptr, 70},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "stored " << c.stored << ", tile " << c.tile);
+    TestGame t;
+    deal(t, c.stored);
+    Skins s(t.g);
+    s.show();
+    EXPECT_EQ(s.previewed(), 1);
+    for (int k = 0; k < Skins::kBacks; ++k) EXPECT_FALSE(s.tile(k)->pixmap().isNull()) << k;
+    const int shown = t.host.shown;
+    if (c.tile >= 0) {
+      QTest::mousePress(s.tile(c.tile), Qt::RightButton);  // any button
+      EXPECT_EQ(s.previewed(), c.tile);
+      EXPECT_EQ(t.g.settings.skin, std::to_string(c.tile));
+      expect_backs(t.g, std::stoi(c.stored) * 10);  // nothing applied yet
+      EXPECT_TRUE(t.host.saves.empty());
+    }
+    switch (c.way) {
+      case PressThenOk: QTest::mouseClick(s.okButton(), Qt::LeftButton); break;
+      case DoubleClick:
+        QTest::mouseRelease(s.tile(c.tile), Qt::LeftButton);
+        QTest::mouseDClick(s.tile(c.tile), Qt::LeftButton);
+        break;
+      case EnterAlone: QTest::keyClick(&s, Qt::Key_Return); break;
+      case PressThenCloseBox: s.close(); break;
+    }
+    expect_backs(t.g, c.table_back);
+    EXPECT_FALSE(s.isVisible());
+    EXPECT_EQ(s.result(), c.saved ? QDialog::Accepted : QDialog::Rejected);
+    EXPECT_EQ(t.host.shown > shown, c.saved != nullptr);
+    ASSERT_EQ(t.host.saves.size(), c.saved ? 1u : 0u);
+    if (c.saved) EXPECT_EQ(t.host.saves[0].skin, c.saved);
+    new_game(t.g);
+    EXPECT_EQ(t.g.m.Example.picture, c.next_game_back);
   }
-  // Whatever the table shows, the preview opens at back 1.
-  EXPECT_EQ(s.previewed(), 1);
-  EXPECT_TRUE(s.okButton()->isDefault());
 }
 
-TEST(Skins, PressingTileFiveThenOkPutsBackFiveOnTheTableAndSavesIt) {
+TEST(Skins, AStoredBackWithoutAPictureDrawsBackOne) {
   TestGame t;
-  deal(t, "1");
-  Skins s(t.g);
-  s.show();
-  QTest::mousePress(s.tile(5), Qt::RightButton);  // any button
-  EXPECT_EQ(s.previewed(), 5);
-  EXPECT_EQ(t.g.settings.skin, "5");
-  EXPECT_EQ(t.g.m.Example.picture, 10);  // nothing applied yet
-  EXPECT_TRUE(t.host.saves.empty());
-
-  QTest::mouseClick(s.okButton(), Qt::LeftButton);
-  EXPECT_EQ(t.g.m.Example.picture, 50);
-  expect_backs(t.g, 50);
-  ASSERT_EQ(t.host.saves.size(), 1u);
-  EXPECT_EQ(t.host.saves[0].skin, "5");
-  EXPECT_GE(t.host.shown, 1);
-  EXPECT_EQ(s.result(), QDialog::Accepted);
-  EXPECT_FALSE(s.isVisible());
-}
-
-TEST(Skins, DoubleClickOnTileZeroAppliesAndStoresBackZero) {
-  TestGame t;
-  deal(t, "3");
-  Skins s(t.g);
-  s.show();
-  QTest::mousePress(s.tile(0), Qt::LeftButton);
-  QTest::mouseRelease(s.tile(0), Qt::LeftButton);
-  QTest::mouseDClick(s.tile(0), Qt::LeftButton);
-  EXPECT_EQ(t.g.m.Example.picture, 0);
-  expect_backs(t.g, 0);
-  ASSERT_EQ(t.host.saves.size(), 1u);
-  EXPECT_EQ(t.host.saves[0].skin, "0");
-  EXPECT_EQ(s.result(), QDialog::Accepted);
-}
-
-TEST(Skins, OkWithoutAPressShowsBackOneButKeepsAndSavesTheStoredNumber) {
-  TestGame t;
-  deal(t, "7");
-  EXPECT_EQ(t.g.m.Example.picture, 70);
-  Skins s(t.g);
-  s.show();
-  QTest::keyClick(&s, Qt::Key_Return);  // Enter presses OK
-  expect_backs(t.g, 10);
-  ASSERT_EQ(t.host.saves.size(), 1u);
-  EXPECT_EQ(t.host.saves[0].skin, "7");
-  // The next deal draws back 7 again.
-  new_game(t.g);
-  EXPECT_EQ(t.g.m.Example.picture, 70);
-}
-
-TEST(Skins, CloseBoxAfterAPressKeepsTheTableButTheNextGameUsesTheBack) {
-  TestGame t;
-  deal(t, "2");
-  Skins s(t.g);
-  s.show();
-  QTest::mousePress(s.tile(7), Qt::LeftButton);
-  s.close();
-  EXPECT_EQ(s.result(), QDialog::Rejected);
-  expect_backs(t.g, 20);
-  EXPECT_TRUE(t.host.saves.empty());
-  EXPECT_EQ(t.g.settings.skin, "7");
-  new_game(t.g);
-  EXPECT_EQ(t.g.m.Example.picture, 70);
-}
-
-TEST(Skins, TheLastTileAndABackWithoutAPicture) {
-  TestGame t;
-  deal(t, "1");
-  Skins s(t.g);
-  s.show();
-  QTest::mousePress(s.tile(17), Qt::LeftButton);
-  QTest::mouseClick(s.okButton(), Qt::LeftButton);
-  expect_backs(t.g, 170);
-  EXPECT_EQ(t.host.saves.at(0).skin, "17");
-
-  // A stored number with no picture (hand-edited settings) shows back 1.
-  for (const char* skin : {"18", "-1", "abc", ""}) {
-    SCOPED_TRACE(skin);
+  for (const char* skin : {"18", "-1", "abc", ""}) {  // hand-edited settings
     t.g.settings.skin = skin;
     new_game(t.g);
-    EXPECT_EQ(t.g.m.Example.picture, 10);
+    EXPECT_EQ(t.g.m.Example.picture, 10) << skin;
   }
 }
