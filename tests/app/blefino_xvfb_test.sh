@@ -23,13 +23,26 @@ home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 export HOME="$home" XDG_CONFIG_HOME="$home/.config"
 
-fail() { echo "FAIL: $*"; [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null; exit 1; }
+fail() {
+  echo "FAIL: $*"
+  [ -n "${win:-}" ] && import -window root "$out/xvfb-failure.png" 2>/dev/null && echo "screen at failure: $out/xvfb-failure.png"
+  [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null
+  exit 1
+}
 
 # Colour of one window pixel as rrggbb.
 pixel() {
   import -window "$win" "$out/.probe.png" 2>/dev/null
   convert "$out/.probe.png" -crop "1x1+$1+$2" +repage txt:- 2>/dev/null |
     sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | tr 'A-F' 'a-f'
+}
+
+# Message boxes are titled with the program's name or an opponent's.
+is_box_title() {
+  case "$1" in
+    "Блефино"|TORVIK|GORDAN|KRUMP|"DUKE LOPATSKY"|"BARNABY KROSS"|LILA|MIRTA|DORINA|GRUB) return 0 ;;
+  esac
+  return 1
 }
 
 # Presses Return on every other window of the program until none has shown
@@ -39,7 +52,9 @@ answer_boxes() {
   while [ "$quiet" -lt "${1:-8}" ]; do
     local box=""
     for w in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-      [ "$w" != "$win" ] && [ -n "$(xdotool getwindowname "$w" 2>/dev/null)" ] && box=$w
+      # Only a message box: a key sent anywhere else waits in the queue until the
+      # move is back with the human, and Enter there is the main button.
+      [ "$w" != "$win" ] && is_box_title "$(xdotool getwindowname "$w" 2>/dev/null)" && box=$w
     done
     if [ -n "$box" ]; then
       echo "message box: $(xdotool getwindowname "$box")"
@@ -65,8 +80,9 @@ pid=$!
 # The start-up window: the offered name is fine, OK.
 title=$(timeout 20 xdotool search --sync --onlyvisible --name '^Карточная игра$' | head -1)
 [ -n "$title" ] || fail "no start-up window"
-xdotool windowfocus --sync "$title" 2>/dev/null
-xdotool key --window "$title" Return
+# A click on OK, not Enter: a key sent to this window can reach the table
+# behind it too, where Enter is the main button.
+xdotool mousemove --window "$title" 292 44 click 1
 
 win=""
 for _ in $(seq 100); do
@@ -97,20 +113,39 @@ card_x=$((16 + 30)); card_y=$((menu + 458 + 40))
 batch_x=$((16 + 6)); batch_y=$((menu + 256 + 50))
 main_x=$((344 + 40)); main_y=$((menu + 272 + 36))
 
+# The turn marker stands beside the human's name when the move is the human's.
+marker_x=$((306 + 16)); marker_y=$((menu + 397 + 16))
+humans_turn() { [ "$(pixel $marker_x $marker_y)" != "004000" ]; }
+
+# Answers message boxes until the move has come back to the human; computer
+# moves take 1.5 s each, so this can take a while on a busy machine.
+wait_for_human() {
+  for _ in $(seq 60); do
+    answer_boxes 2 >/dev/null
+    kill -0 "$pid" 2>/dev/null || fail "blefino ended during the computers' moves"
+    humans_turn && return 0
+    sleep 0.5
+  done
+  fail "the move never came back to the human"
+}
+
+# Two clicks lay the first card; the main button ends the move. A click that
+# lands while the window is still busy is handled late, so a few tries are allowed.
 laid=0
-for attempt in 1 2 3 4 5 6; do
+for attempt in 1 2 3 4; do
+  humans_turn || { click "$main_x" "$main_y"; wait_for_human; }
   click "$card_x" "$card_y"   # raise
   click "$card_x" "$card_y"   # lay
-  if [ "$(pixel $batch_x $batch_y)" = "ffffff" ]; then
-    laid=1
-    echo "attempt $attempt: a card lies face up in the batch"
-  fi
+  for _ in $(seq 20); do
+    [ "$(pixel $batch_x $batch_y)" = "ffffff" ] && laid=1 && break
+    sleep 0.25
+  done
   click "$main_x" "$main_y"
-  answer_boxes 8
-  kill -0 "$pid" 2>/dev/null || fail "blefino ended during the move"
-  [ "$laid" -eq 1 ] && break
+  wait_for_human
+  [ "$laid" -eq 1 ] && echo "attempt $attempt: a card lay face up in the batch" && break
 done
-[ "$laid" -eq 1 ] || fail "no card was laid in six tries"
+echo "the move came back to the human"
+[ "$laid" -eq 1 ] || fail "two clicks on a card did not lay it"
 
 # Enter is the main button; then the program must still be there.
 xdotool windowfocus --sync "$win" 2>/dev/null
