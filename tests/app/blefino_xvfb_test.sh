@@ -133,13 +133,16 @@ wait_for_human() {
 # lands while the window is still busy is handled late, so a few tries are allowed.
 laid=0
 for attempt in 1 2 3 4; do
-  humans_turn || { click "$main_x" "$main_y"; wait_for_human; }
+  humans_turn || { echo "attempt $attempt: an opponent moves first"; click "$main_x" "$main_y"; wait_for_human; }
   click "$card_x" "$card_y"   # raise
+  sleep 0.4                   # two presses, as a person makes them, not one double-click
   click "$card_x" "$card_y"   # lay
-  for _ in $(seq 20); do
-    [ "$(pixel $batch_x $batch_y)" = "ffffff" ] && laid=1 && break
+  for _ in $(seq 50); do  # a slow build may take seconds over its first clicks
+    seen=$(pixel $batch_x $batch_y)
+    [ "$seen" = "ffffff" ] && laid=1 && break
     sleep 0.25
   done
+  [ "$laid" -eq 1 ] || { echo "attempt $attempt: the batch shows #$seen"; cp "$out/.probe.png" "$out/attempt-$attempt.png"; }
   click "$main_x" "$main_y"
   wait_for_human
   [ "$laid" -eq 1 ] && echo "attempt $attempt: a card lay face up in the batch" && break
