@@ -58,11 +58,10 @@ int main(int argc, char* argv[]) {
   events.show_cards_pressed = [&g] { blefino::press_show_cards(g); };
   events.veru_pressed = [&g] { blefino::press_veru(g); };
   events.neveru_pressed = [&g] { blefino::press_neveru(g); };
-  events.new_game = [&g] { blefino::new_game(g); };
   events.close_requested = [&g] { blefino::quit(g); };
 
   blefino::Carddesk desk(g.m, events);
-  desk.installMenuBar([&g](QMainWindow& w) { blefino::windows::install_game_menu(w, g); });
+  blefino::windows::install_game_menu(desk, g);  // the menu bar, its clock and the exit question
   host.setWindow(&desk);
   blefino::new_game(g);
   desk.showModel();

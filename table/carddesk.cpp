@@ -4,7 +4,6 @@
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLayout>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -22,14 +21,6 @@ Carddesk::Carddesk(const TableModel& model, CarddeskEvents events, QWidget* pare
   table_ = new CarddeskTable(model_, this);
   setCentralWidget(table_);
   layout()->setSizeConstraint(QLayout::SetFixedSize);  // the table never stretches
-
-  // The menu bar. Only the new game lives here for now; the rest of the
-  // "&Файл" menu, "&Информация" and the clock join it around this entry.
-  file_menu_ = menuBar()->addMenu(QStringLiteral("&Файл"));
-  QAction* start = file_menu_->addAction(QStringLiteral("Новая игра"));
-  start->setObjectName(QStringLiteral("mnu_start_game"));
-  start->setShortcut(QKeySequence(Qt::Key_F2));
-  connect(start, &QAction::triggered, this, [this] { forward(events_.new_game); });
 
   table_->on_card_pressed = [this](int i) {
     forward([this, i] {
@@ -76,13 +67,6 @@ void Carddesk::forward(const std::function<void()>& handler) {
   if (!handler) return;
   handler();
   showModel();
-}
-
-void Carddesk::installMenuBar(const std::function<void(QMainWindow&)>& install) {
-  menuBar()->clear();
-  delete file_menu_;
-  file_menu_ = nullptr;
-  if (install) install(*this);
 }
 
 void Carddesk::closeEvent(QCloseEvent* event) {

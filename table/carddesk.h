@@ -21,7 +21,6 @@ struct CarddeskEvents {
   std::function<void()> show_cards_pressed;
   std::function<void()> veru_pressed;
   std::function<void()> neveru_pressed;
-  std::function<void()> new_game;         // menu "Новая игра"
   std::function<void()> close_requested;  // the window's close box
 };
 
@@ -38,12 +37,6 @@ class Carddesk : public QMainWindow {
 
   // The 794 x 529 table under the menu bar.
   QWidget* table() const;
-  // The interim "&Файл" menu with the new game, until installMenuBar().
-  QMenu* fileMenu() const { return file_menu_; }
-  // Hands the menu bar to the game's full menu: the interim menu goes and
-  // `install` builds the bar.
-  void installMenuBar(const std::function<void(QMainWindow&)>& install);
-
   // Where slot `index` of hand `row` (1, 2 or 3) is drawn, in table pixels.
   QRect slotRect(int row, int index) const;
   // The human's slot a press at `pos` (table pixels) lands on: the topmost
@@ -60,7 +53,6 @@ class Carddesk : public QMainWindow {
   const TableModel& model_;
   CarddeskEvents events_;
   CarddeskTable* table_ = nullptr;
-  QMenu* file_menu_ = nullptr;
   bool centred_ = false;
 };
 

@@ -38,7 +38,6 @@ int main(int argc, char* argv[]) {
   events.show_cards_pressed = [&g] { press_show_cards(g); };
   events.veru_pressed = [&g] { press_veru(g); };
   events.neveru_pressed = [&g] { press_neveru(g); };
-  events.new_game = [&g] { new_game(g); };
   events.close_requested = [&g] { quit(g); };
   Carddesk desk(g.m, events);
   host.setWindow(&desk);
