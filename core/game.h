@@ -8,6 +8,7 @@
 #include "game_state.h"
 #include "host.h"
 #include "random.h"
+#include "stored_count.h"
 #include "table_model.h"
 
 namespace blefino {
@@ -88,7 +89,6 @@ void announce(Game& g, int code);
 // Returns true when it ended the game (a new one was dealt, or the program is ending).
 bool end_of_game_check(Game& g);
 void play_again(Game& g);
-std::string incremented(const std::string& count_text);
 
 // --- drawing on the table model ---------------------------------------------
 void draw_human_hand(Game& g);

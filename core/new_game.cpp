@@ -5,42 +5,9 @@
 #include <utility>
 
 #include "game.h"
+#include "stored_count.h"
 
 namespace blefino {
-
-namespace {
-
-constexpr int kBackCount = 18;
-
-// The number a text starts with, the way counts and back numbers are read.
-long long leading_number(const std::string& text, bool& found) {
-  std::size_t i = 0;
-  while (i < text.size() && text[i] == ' ') ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  long long value = 0;
-  found = false;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    found = true;
-    if (value < 100000000000000000LL) value = value * 10 + (text[i] - '0');
-  }
-  return negative ? -value : value;
-}
-
-int back_number(const std::string& skin) {
-  bool found = false;
-  long long n = leading_number(skin, found);
-  // A back we have no picture for shows back 1, the one every table starts with.
-  return (found && n >= 0 && n < kBackCount) ? static_cast<int>(n) : 1;
-}
-
-}  // namespace
-
-std::string incremented(const std::string& count_text) {
-  bool found = false;
-  long long n = leading_number(count_text, found);
-  return std::to_string(n + 1);
-}
 
 void lock_controls(Game& g, const char* word, bool lock) {
   const std::string_view w = word;
@@ -154,7 +121,7 @@ void new_game(Game& g) {
   g.m.mainbutton.visible = true;
 
   g.cpu1_out = g.cpu2_out = g.player_out = false;
-  g.m.Example.picture = back_picture(back_number(g.settings.skin));
+  g.m.Example.picture = back_picture(stored_back(g.settings.skin));
   g.m.myname.caption = g.settings.player_name;
   redraw_table(g);
   table_talk(g, 1);

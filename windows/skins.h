@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <array>
 
+#include "table_model.h"
+
 class QLabel;
 class QPushButton;
 
@@ -17,7 +19,7 @@ namespace blefino::windows {
 class Skins : public QDialog {
   Q_OBJECT
  public:
-  static constexpr int kBacks = 18;
+  static constexpr int kBacks = kBackCount;
 
   explicit Skins(Game& g, QWidget* parent = nullptr);
 

@@ -8,21 +8,10 @@
 #include <limits>
 
 #include "form1.h"
+#include "stored_count.h"
 #include "placement.h"
 
 namespace blefino::windows {
-
-long long count_value(const std::string& text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  long long value = 0;
-  constexpr long long kCap = std::numeric_limits<long long>::max() / 10 - 9;
-  for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
-    if (value < kCap) value = value * 10 + (text[i] - '0');  // absurd counts stop growing
-  return negative ? -value : value;
-}
 
 QString percent_text(double fraction, const QLocale& locale) {
   return locale.toString(fraction * 100.0, 'f', 2) + QLatin1Char('%');
@@ -119,8 +108,8 @@ void FrmStatistika::showEvent(QShowEvent* event) {
 }
 
 void FrmStatistika::fill(const QLocale& locale) {
-  const long long total = count_value(settings_.loss) + count_value(settings_.win) +
-                          count_value(settings_.draw);
+  const long long total = stored_count(settings_.loss) + stored_count(settings_.win) +
+                          stored_count(settings_.draw);
   games_total_ = QString::number(total);
   figures_[0]->setText(games_total_);
   if (total == 0) {
@@ -131,7 +120,7 @@ void FrmStatistika::fill(const QLocale& locale) {
   const std::string* counts[] = {&settings_.win, &settings_.loss, &settings_.draw};
   for (int i = 0; i < 3; ++i) {
     figures_[1 + i]->setText(QString::fromStdString(*counts[i]));
-    figures_[5 + i]->setText(percent_text(count_value(*counts[i]) / t, locale));
+    figures_[5 + i]->setText(percent_text(stored_count(*counts[i]) / t, locale));
   }
 }
 

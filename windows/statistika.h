@@ -14,8 +14,6 @@ class QTimer;
 
 namespace blefino::windows {
 
-// The whole number a stored count stands for: its leading digits, or 0.
-long long count_value(const std::string& text);
 
 // f x 100 with exactly two decimals in the locale's way of writing numbers,
 // followed by "%": 1/3 gives "33.33%" or "33,33%".

@@ -106,8 +106,8 @@ TEST(Results, CountsAreIncrementedFromTheirLeadingDigits) {
   EXPECT_EQ(incremented(" 41"), "42");
   EXPECT_EQ(incremented("99999"), "100000");
   // An absurdly long count stops growing instead of overflowing.
-  EXPECT_EQ(incremented("99999999999999999999999"), "1000000000000000000");
-  EXPECT_EQ(incremented("-5"), "-4");
+  EXPECT_EQ(incremented("99999999999999999999999"), "999999999999999");
+  EXPECT_EQ(incremented("-5"), "1");
 }
 
 }  // namespace

@@ -44,9 +44,6 @@ TEST(Statistika, CountsAndSharesInTheUsersWayOfWritingNumbers) {
     EXPECT_EQ(figures(c.s, kEnglish), c.english);
     EXPECT_EQ(figures(c.s, kRussian), c.russian);
   }
-  EXPECT_EQ(windows::count_value(" 12"), 12);
-  // Too many digits for a number: no overflow into some other count.
-  EXPECT_EQ(windows::count_value("99999999999999999999999"), windows::count_value("999999999999999999999999"));
 }
 
 TEST(Statistika, CleanZeroesTheCountsInMemoryOnlyAndTheNextOpeningShowsZeros) {
