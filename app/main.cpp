@@ -9,13 +9,13 @@
 
 #include "app_icon.h"
 #include "carddesk.h"
-#include "game.h"
+#include "core/game.h"
 #include "game_menu.h"
 #include "ini_backend.h"
 #include "message_box.h"
-#include "opponents.h"
+#include "opponents/opponents.h"
 #include "qt_host.h"
-#include "random.h"
+#include "core/random.h"
 #include "store.h"
 #include "title.h"
 
@@ -51,16 +51,7 @@ int main(int argc, char* argv[]) {
     if (title.exec() != QDialog::Accepted) return 0;
   }
 
-  blefino::CarddeskEvents events;
-  events.card_pressed = [&g](int i) { blefino::press_card(g, i); };
-  events.rank_clicked = [&g](int k) { blefino::click_rank(g, k); };
-  events.main_pressed = [&g] { blefino::press_main(g); };
-  events.show_cards_pressed = [&g] { blefino::press_show_cards(g); };
-  events.veru_pressed = [&g] { blefino::press_veru(g); };
-  events.neveru_pressed = [&g] { blefino::press_neveru(g); };
-  events.close_requested = [&g] { blefino::quit(g); };
-
-  blefino::Carddesk desk(g.m, events);
+  blefino::Carddesk desk(blefino::view_of(g), blefino::events_for(g));
   blefino::windows::install_game_menu(desk, g);  // the menu bar, its clock and the exit question
   host.setWindow(&desk);
   blefino::new_game(g);

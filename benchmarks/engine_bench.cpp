@@ -1,7 +1,7 @@
 // Speed of the game itself, without a window: whole games of self-play.
 #include <benchmark/benchmark.h>
 
-#include "scripted.h"
+#include "tools/sim/scripted.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <QPainter>
 
 #include "carddesk.h"
-#include "game.h"
-#include "opponents.h"
+#include "core/game.h"
+#include "opponents/opponents.h"
 #include "qt_host.h"
 
 namespace {
@@ -28,17 +28,17 @@ void BM_FullTableRedraw(benchmark::State& state) {
   blefino::ComputerOpponents opponents;
   blefino::Game g(host, rng, opponents);
   g.settings.skin = "3";
-  blefino::Carddesk desk(g.m);
+  blefino::Carddesk desk(blefino::view_of(g));
   host.setWindow(&desk);
   blefino::new_game(g);
   g.show_cards = true;
   for (int i = 0; i < 4; ++i) {
-    g.kon_cards.add(g.cpu1_cards.last());
-    g.cpu1_cards.remove(g.cpu1_cards.count());
-    g.cpu1_cards.add(g.kon_cards.last());  // back in the hand: it stays 12
+    blefino::Pile& hand = g.hand(blefino::Seat::Cpu1);
+    g.batch.add(hand.last());
+    hand.remove(hand.count());
+    hand.add(g.batch.last());  // back in the hand: it stays 12
   }
-  blefino::redraw_table(g);
-  blefino::draw_batch(g);
+  g.batch_face_up = true;
   desk.show();
 
   QWidget* table = desk.table();

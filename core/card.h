@@ -31,6 +31,12 @@ inline constexpr std::array<std::string_view, 10> kOpponentNames = {
     "", "TORVIK", "GORDAN", "KRUMP", "DUKE LOPATSKY", "BARNABY KROSS",
     "LILA", "MIRTA", "DORINA", "GRUB"};
 
+// The card backs on offer, numbered 0..17.
+inline constexpr int kBackCount = 18;
+
+// Rows 6..8 of the name table are women: the verdicts say "проиграла" of them.
+constexpr bool is_feminine_row(int row) { return row >= 6 && row <= 8; }
+
 // All 36 codes in pack order: 11..19, 21..29, 31..39, 41..49.
 constexpr std::array<CardCode, 36> full_pack() {
   std::array<CardCode, 36> pack{};

@@ -1,137 +1,83 @@
 // The human's "Верю" and "Не верю", and the verdicts every answer shares.
-#include "game.h"
+#include "core/game.h"
 
 namespace blefino {
 
 namespace {
 
-void hide_answer_buttons(Game& g) {
-  g.m.neveru.visible = false;
-  g.m.veru.visible = false;
-}
-
-void clear_laid(Game& g) {
-  g.cpu1_laid.clear();
-  g.cpu2_laid.clear();
-}
-
-// The round's cards into a hand: the batch first, then the heap, in order.
-void take_round(Game& g, Pile& hand) {
-  move_all(g.kon_cards, hand);
-  move_all(g.heap_cards, hand);
-}
-
-bool answering_allowed(const Game& g) {
-  return !g.stopped && g.m.veru.visible && g.m.neveru.visible && !g.kon_cards.empty();
-}
-
 // The human answered right and opens the next round, unless the hand is empty.
 void human_opens_next_round(Game& g) {
-  g.m.mainbutton.enabled = false;
-  lock_controls(g, "options", false);
-  lock_controls(g, "my_cards", false);
+  g.main_enabled = false;
+  g.ranks_locked = false;
+  g.hand_locked = false;
+}
+
+Next opponent_after_human(const Game& g) {
+  return g.seat(Seat::Cpu1).out ? Next::Cpu2 : Next::Cpu1;
 }
 
 void after_human_won(Game& g) {
   if (end_of_game_check(g)) return;
-  hide_answer_buttons(g);
-  if (g.player_cards.empty()) run_moves(g, opponent_after_human(g));
+  g.answer_awaited = false;
+  if (g.hand(Seat::Human).empty()) run_moves(g, opponent_after_human(g));
 }
 
 // The human answered wrong: takes the whole round, and the next player moves at once.
 void human_takes(Game& g, std::uint64_t generation) {
-  announce(g, 6);
+  announce(g, Verdict::YouTake, Seat::Cpu2);
   if (halted(g, generation)) return;
-  clear_laid(g);
-  take_round(g, g.player_cards);
-  g.m.mainbutton.enabled = true;
-  refresh_heap(g);
-  refresh_otboy(g);
-  clear_batch_pictures(g);
-  draw_human_hand(g);
+  take_round(g, Seat::Human);
+  g.main_enabled = true;
   if (end_of_game_check(g)) return;
-  hide_answer_buttons(g);
-  lock_controls(g, "my_cards", true);
+  g.answer_awaited = false;
+  g.hand_locked = true;
   run_moves(g, opponent_after_human(g));
 }
 
 }  // namespace
 
-bool claim_check(const Game& g) {
-  const int rank = selected_rank(g);
-  for (CardCode c : g.kon_cards)
-    if (rank_of(c) != rank) return false;
+bool claim_is_true(const Game& g) {
+  for (CardCode c : g.batch)
+    if (rank_of(c) != g.claimed_rank) return false;
   return true;
 }
 
-void announce(Game& g, int code) {
-  if (g.player_out) return;  // a player who is out no longer sees the verdicts
-  auto take_it = [&] { return g.settings.player_name + ", забирай"; };
-  switch (code) {
-    case 0: case 5: show_message(g, "Я беру", g.cpu1_name, Icon::Question, Buttons::Ok); break;
-    case 1: show_message(g, "Я беру", g.cpu2_name, Icon::Question, Buttons::Ok); break;
-    case 2: show_message(g, "Отбой", g.cpu1_name, Icon::Question, Buttons::Ok); break;
-    case 3: show_message(g, "Отбой", g.cpu2_name, Icon::Question, Buttons::Ok); break;
-    case 4: show_message(g, take_it(), g.cpu1_name, Icon::Question, Buttons::Ok); break;
-    case 6: show_message(g, take_it(), g.cpu2_name, Icon::Question, Buttons::Ok); break;
-    default: break;
-  }
+void announce(Game& g, Verdict verdict, Seat speaker) {
+  if (g.seat(Seat::Human).out) return;  // a player who is out no longer sees the verdicts
+  show_message(g, verdict_text(g, verdict), g.seat(speaker).name, Icon::Question, Buttons::Ok);
 }
 
 void press_veru(Game& g) {
-  if (!answering_allowed(g)) return;
+  if (!can_answer(g)) return;
   const auto generation = g.generation;
-  count_up(g.player_veru_count);
-  ++g.stats.moves;
-  reveal_batch(g);
-  g.player_said_veru = true;
+  count_up(g.human_believed);
+  g.tell(Seat::Human, Play::Believed);
+  g.batch_face_up = true;
 
-  if (claim_check(g)) {  // an honest batch: the round goes out of play
-    announce(g, 3);
-    if (halted(g, generation)) return;
-    for (CardCode c : g.kon_cards) {
-      g.otboy_cards.add(c);
-      g.cpu1_known.add(c);
-    }
-    g.kon_cards.clear();
-    move_all(g.heap_cards, g.otboy_cards);
-    append_copies(g.cpu1_known, g.cpu1_laid);
-    append_copies(g.cpu2_known, g.cpu2_laid);
-    clear_laid(g);
-    human_opens_next_round(g);
-    refresh_heap(g);
-    refresh_otboy(g);
-    clear_batch_pictures(g);
-    draw_human_hand(g);
-    after_human_won(g);
-    return;
-  }
-  human_takes(g, generation);  // a bluff believed
+  if (!claim_is_true(g)) return human_takes(g, generation);  // a bluff believed
+  // An honest batch: the round goes out of play.
+  announce(g, Verdict::Discard, Seat::Cpu2);
+  if (halted(g, generation)) return;
+  round_to_discard(g, true, false);
+  human_opens_next_round(g);
+  after_human_won(g);
 }
 
 void press_neveru(Game& g) {
-  if (!answering_allowed(g)) return;
+  if (!can_answer(g)) return;
   const auto generation = g.generation;
-  count_up(g.player_neveru_count);
-  ++g.stats.moves;
-  reveal_batch(g);
-  g.player_said_veru = false;
+  count_up(g.human_doubted);
+  g.tell(Seat::Human, Play::Doubted);
+  g.batch_face_up = true;
 
-  if (!claim_check(g)) {  // the bluff is caught: the claimer takes
-    const int claimer = g.cpu2_out ? 1 : 2;
-    announce(g, claimer == 2 ? 1 : 0);
-    if (halted(g, generation)) return;
-    clear_laid(g);
-    take_round(g, claimer == 2 ? g.cpu2_cards : g.cpu1_cards);
-    human_opens_next_round(g);
-    refresh_heap(g);
-    clear_batch_pictures(g);
-    draw_cpu_hand(g, claimer);
-    draw_human_hand(g);
-    after_human_won(g);
-    return;
-  }
-  human_takes(g, generation);  // the batch was honest
+  if (claim_is_true(g)) return human_takes(g, generation);  // the batch was honest
+  // The bluff is caught: whoever laid it takes.
+  const Seat claimer = g.seat(Seat::Cpu2).out ? Seat::Cpu1 : Seat::Cpu2;
+  announce(g, Verdict::ITake, claimer);
+  if (halted(g, generation)) return;
+  take_round(g, claimer);
+  human_opens_next_round(g);
+  after_human_won(g);
 }
 
 }  // namespace blefino

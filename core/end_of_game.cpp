@@ -1,49 +1,46 @@
 // Who is out, who has lost, and the question of another game.
-#include "game.h"
+#include "core/game.h"
 
 namespace blefino {
 
 namespace {
 
-bool feminine(const std::string& name) {
-  return name == "LILA" || name == "MIRTA" || name == "DORINA";
+void result(Game& g, Result r, std::string& count, const std::string& text) {
+  count = incremented(count);
+  if (g.observer) g.observer->ended(r);
+  show_message(g, text, kProgramTitle, Icon::None, Buttons::Ok);
 }
 
-void opponent_lost(Game& g, const std::string& name) {
-  g.settings.win = incremented(g.settings.win);
-  ++g.stats.wins;
-  show_message(g, name + (feminine(name) ? " проиграла!!!" : " проиграл!!!"), kProgramTitle,
-               Icon::None, Buttons::Ok);
+void opponent_lost(Game& g, Seat loser) {
+  const SeatState& s = g.seat(loser);
+  result(g, Result::Win, g.settings.win,
+         s.name + (is_feminine_row(s.portrait) ? " проиграла!!!" : " проиграл!!!"));
 }
 
 }  // namespace
 
 bool end_of_game_check(Game& g) {
   const auto generation = g.generation;
-  const bool a = g.cpu1_cards.empty();
-  const bool b = g.cpu2_cards.empty();
-  const bool h = g.player_cards.empty();
+  const bool a = g.hand(Seat::Cpu1).empty();
+  const bool b = g.hand(Seat::Cpu2).empty();
+  const bool h = g.hand(Seat::Human).empty();
 
   if (a && b && h) {
-    g.settings.draw = incremented(g.settings.draw);
-    ++g.stats.draws;
-    show_message(g, "Ничья!!!", kProgramTitle, Icon::None, Buttons::Ok);
+    result(g, Result::Draw, g.settings.draw, "Ничья!!!");
   } else if (a && b) {
-    g.settings.loss = incremented(g.settings.loss);
-    ++g.stats.losses;
-    show_message(g, g.settings.player_name + ", вы проиграли!!!", kProgramTitle, Icon::None,
-                 Buttons::Ok);
+    result(g, Result::Loss, g.settings.loss, g.settings.player_name + ", вы проиграли!!!");
   } else if (a && h) {
-    opponent_lost(g, g.m.Labelcpu2.caption);
+    opponent_lost(g, Seat::Cpu2);
   } else if (b && h) {
-    opponent_lost(g, g.m.Labelcpu1.caption);
+    opponent_lost(g, Seat::Cpu1);
   } else {
-    if (a)
-      g.cpu1_out = true;
-    else if (b)
-      g.cpu2_out = true;
-    else if (h)
-      g.player_out = true;
+    // One player out at a time: the first empty hand in seat order.
+    for (Seat s : kSeats) {
+      if (g.hand(s).empty()) {
+        g.seat(s).out = true;
+        break;
+      }
+    }
     return false;
   }
   if (!halted(g, generation)) play_again(g);
@@ -51,8 +48,7 @@ bool end_of_game_check(Game& g) {
 }
 
 void play_again(Game& g) {
-  g.m.Chesspiece.visible = false;
-  g.m.mainbutton.visible = false;
+  g.over = true;
   // Saved before the question, so the result survives whatever the answer.
   g.host.save_all(g.settings);
   const Answer answer =

@@ -1,15 +1,15 @@
 #pragma once
-// The game: state, table model and the routines that play by the rules.
-// The window calls the handlers at the bottom; nothing here knows about Qt.
+// The game: its state and the routines that play by the rules. The window
+// calls the handlers at the bottom and shows table_view(); nothing here knows about Qt.
 
 #include <array>
 #include <cstdint>
+#include <string>
 
-#include "game_state.h"
-#include "host.h"
-#include "random.h"
-#include "stored_count.h"
-#include "table_model.h"
+#include "core/game_state.h"
+#include "core/host.h"
+#include "core/random.h"
+#include "core/stored_count.h"
 
 namespace blefino {
 
@@ -23,37 +23,47 @@ enum class Next { Cpu1, Cpu2, Human, Stop };
 class Opponents {
  public:
   virtual ~Opponents() = default;
-  virtual Next move(Game& game, int who) = 0;  // who: 1 or 2
+  virtual Next move(Game& game, Seat who) = 0;
 };
 
-// Counters kept for the self-play tool; cheap enough to keep always.
-struct OpponentStats {
-  std::uint64_t leads = 0, lead_bluffs = 0, adds = 0, add_bluffs = 0, blind_adds = 0,
-                veru = 0, neveru = 0, impossible = 0;
-  friend bool operator==(const OpponentStats&, const OpponentStats&) = default;
+// What happened at the table, for whoever wants to count or follow it (the
+// self-play tool, the trace). The rules only tell; they keep no tally.
+enum class Play {
+  Opened,            // the human laid the first card of a move
+  Led, LedBluff,     // an opponent opened a round, honestly or not
+  Added, AddedBluff, // an opponent laid cards on a claim of a rank it holds
+  AddedBlind,        // ... or on a claim of a rank it does not hold
+  Believed, Doubted, // an answer
+  RefusedImpossible, // opponent 1 doubted a claim its count proves false
 };
-struct PlayStats {
-  std::uint64_t games = 0, wins = 0, losses = 0, draws = 0, moves = 0;
-  std::array<std::uint64_t, 4> first_mover{};                 // 1..3
-  std::array<std::array<std::uint64_t, 10>, 3> opponent_rows{};  // [1..2][1..9]
-  std::array<OpponentStats, 3> opponents{};                   // 1..2
-  friend bool operator==(const PlayStats&, const PlayStats&) = default;
+enum class Result { Win, Loss, Draw };
+
+class Observer {
+ public:
+  virtual ~Observer() = default;
+  virtual void dealt(Seat /*first*/, int /*portrait1*/, int /*portrait2*/) {}
+  virtual void played(Seat /*who*/, Play /*what*/) {}
+  virtual void handed_over() {}  // the move reached the human
+  virtual void ended(Result /*result*/) {}
 };
 
 struct Game : GameState {
   Game(Host& host, Random& rng, Opponents& opponents)
       : host(host), rng(rng), opponents(opponents) {}
 
-  TableModel m;
   Host& host;
   Random& rng;
   Opponents& opponents;
-  PlayStats stats;
+  Observer* observer = nullptr;
 
   // Grows with every new game: a routine that sees it change knows its game
   // is over and does nothing more on its behalf.
   std::uint64_t generation = 0;
   bool stopped = false;  // the program is ending
+
+  void tell(Seat who, Play what) {
+    if (observer) observer->played(who, what);
+  }
 };
 
 // True when the game a routine started in is over, or the program is ending.
@@ -65,49 +75,56 @@ inline constexpr const char* kProgramTitle = "Блефино";
 
 // --- shared routines -------------------------------------------------------
 void new_game(Game& g);
-void lock_controls(Game& g, const char* word, bool lock);
-void refresh_heap(Game& g);
-void refresh_otboy(Game& g);
-void clear_batch_pictures(Game& g);
-
-void table_talk(Game& g, int code);
-int selected_rank(const Game& g);
-void select_rank(Game& g, int rank);  // selects Option1(rank) and runs its click
+// The pack after the shuffle, positions 1..36: every card swapped with one strictly below it.
+std::array<CardCode, 37> shuffled_pack(Random& rng);
+void greet(Game& g);
+void say(Game& g, Seat who, Line line);
+void claim(Game& g, int rank);  // the claimed rank, as a click on its button makes it
 Answer show_message(Game& g, const std::string& text, const std::string& title, Icon icon,
                     Buttons buttons);
-void pause(Game& g);
+void lock_human(Game& g);  // the human's cards and the rank buttons take no clicks
 void hand_over_to_human(Game& g);
-Next pass_on_after(Game& g, int who);  // pauses, then names who moves next
-void run_moves(Game& g, Next next);     // the driver loop of computer moves
-Next opponent_after_human(const Game& g);
+Next pass_on_after(Game& g, Seat who);  // pauses, then names who moves next
+void run_moves(Game& g, Next next);      // the driver loop of computer moves
+Next next_of(Seat s);
 
 void push_to_heap(Game& g);
+void arrange_human_hand(Game& g);  // rank first, then suit, as the hand is shown
+// The round's cards into a hand, the batch first, then the heap; the laid lists are forgotten.
+void take_round(Game& g, Seat taker);
+// An honest batch believed: the round leaves the game. Opponent 1 remembers the
+// batch when `cpu1_sees`, opponent 2 when `cpu2_sees`; both remember what they laid.
+void round_to_discard(Game& g, bool cpu1_sees, bool cpu2_sees);
 
-bool claim_check(const Game& g);
-void announce(Game& g, int code);
+bool claim_is_true(const Game& g);
+void announce(Game& g, Verdict verdict, Seat speaker);
+std::string verdict_text(const Game& g, Verdict verdict);
 
 // Returns true when it ended the game (a new one was dealt, or the program is ending).
 bool end_of_game_check(Game& g);
 void play_again(Game& g);
 
-// --- drawing on the table model ---------------------------------------------
-void draw_human_hand(Game& g);
-void draw_cpu_hand(Game& g, int who);
-void draw_batch(Game& g);
-void reveal_batch(Game& g);
-void redraw_table(Game& g);
-int current_back(const Game& g);
+// --- what the window may do now ----------------------------------------------
+bool can_press_card(const Game& g, int index);
+bool can_pick_rank(const Game& g, int rank);
+bool can_press_main(const Game& g);
+bool can_answer(const Game& g);
+bool can_show_cards(const Game& g);
 
 // --- what the window calls ----------------------------------------------------
-void press_card(Game& g, int index);  // any mouse button on koloda3(index)
-void click_rank(Game& g, int index);  // Option1(index)
+void press_card(Game& g, int index);  // any mouse button on the human's card at hand position `index`
+void click_rank(Game& g, int rank);
 void press_main(Game& g);
 void press_show_cards(Game& g);
 void press_veru(Game& g);
 void press_neveru(Game& g);
-void quit(Game& g);  // the player ended the program
+void choose_back(Game& g, int back);  // the card-back chooser's OK
+void quit(Game& g);                    // the player ended the program
 
 // The five hand positions whose clicks, first in a game, show the show-cards button.
 inline constexpr std::array<int, 5> kUnlockSequence = {1, 12, 1, 12, 6};
+
+// The start-up window's secret: this name shows the show-cards button.
+bool is_secret_name(const std::string& name);
 
 }  // namespace blefino

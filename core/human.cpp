@@ -1,102 +1,114 @@
 // The human's hand, rank buttons, main button and show-cards button.
-#include "game.h"
+#include <algorithm>
+
+#include "core/game.h"
 
 namespace blefino {
 
 namespace {
 
-bool usable(const Button& b) { return b.visible && b.enabled; }
-
 void record_click(Game& g, int index) {
-  if (g.player_pick.count() >= 6) return;
-  g.player_pick.add(static_cast<CardCode>(index));
-  if (g.player_pick.count() <= 4) return;
+  if (g.first_clicks.count() >= 6) return;
+  g.first_clicks.add(static_cast<CardCode>(index));
+  if (g.first_clicks.count() <= 4) return;
   for (int k = 1; k <= 5; ++k)
-    if (g.player_pick.item(k) != kUnlockSequence[k - 1]) return;
-  g.m.Command1.visible = true;
-}
-
-void raise_card(Game& g, int index) {
-  const int n = g.player_cards.count();
-  for (int i = 1; i <= n; ++i) {
-    Slot& slot = g.m.koloda3[i];
-    slot.top = (i == index) ? kRaisedTop : kRestingTop;
-    slot.cursor = (i == index) ? Cursor::HandPut : Cursor::Hand;
-  }
+    if (g.first_clicks.item(k) != kUnlockSequence[static_cast<std::size_t>(k - 1)]) return;
+  g.show_cards_offered = true;
 }
 
 void lay_card(Game& g, int index) {
-  if (g.m.neveru.visible) {  // laying on top of a claim accepts it
+  if (g.answer_awaited) {  // laying on top of a claim accepts it
     push_to_heap(g);
-    g.m.neveru.visible = false;
-    g.m.veru.visible = false;
-    count_up(g.player_veru_count);
+    g.answer_awaited = false;
+    count_up(g.human_believed);
   }
-  g.m.koloda3[index].cursor = Cursor::HandPut;
-  if (g.kon_cards.count() >= 4) {
-    static const std::string no_more = "Больше нельзя!!!", title = kProgramTitle;
-    show_message(g, no_more, title, Icon::Information, Buttons::Ok);
+  if (g.batch.count() >= 4) {
+    show_message(g, "Больше нельзя!!!", kProgramTitle, Icon::Information, Buttons::Ok);
     return;
   }
-  g.m.mainbutton.enabled = true;
-  if (g.kon_cards.empty()) ++g.stats.moves;
-  const CardCode card = g.player_cards.item(index);
-  g.kon_cards.add(card);
-  const int rank = rank_of(card);
-  if (g.m.Option1[rank].enabled) select_rank(g, rank);
-  g.player_cards.remove(index);
-  draw_human_hand(g);
-  for (int i = 1; i <= g.kon_cards.count() && i <= 4; ++i)
-    g.m.konpic[i].picture = g.kon_cards.item(i);
+  g.main_enabled = true;
+  if (g.batch.empty()) g.tell(Seat::Human, Play::Opened);
+  Pile& hand = g.hand(Seat::Human);
+  const CardCode card = hand.item(index);
+  g.batch.add(card);
+  if (!g.ranks_locked) claim(g, rank_of(card));
+  hand.remove(index);
+  arrange_human_hand(g);
+  g.batch_face_up = true;  // the human sees the cards it lays
 }
 
 }  // namespace
 
-void press_card(Game& g, int index) {
-  if (g.stopped || index < 1 || index > kHandSlots || index > g.player_cards.count()) return;
-  const Slot& slot = g.m.koloda3[index];
-  if (!slot.visible || !slot.enabled) return;
+bool can_press_card(const Game& g, int index) {
+  return !g.stopped && g.dealt && !g.hand_locked && index >= 1 &&
+         index <= g.hand(Seat::Human).count();
+}
+bool can_pick_rank(const Game& g, int rank) {
+  return !g.stopped && g.dealt && !g.ranks_locked && rank >= 1 && rank <= 9;
+}
+bool can_press_main(const Game& g) { return !g.stopped && g.dealt && !g.over && g.main_enabled; }
+bool can_answer(const Game& g) { return !g.stopped && g.answer_awaited && !g.batch.empty(); }
+bool can_show_cards(const Game& g) { return !g.stopped && g.dealt && g.show_cards_offered; }
 
+void press_card(Game& g, int index) {
+  if (!can_press_card(g, index)) return;
   record_click(g, index);
-  if (slot.top >= kRaisedBelow)
-    raise_card(g, index);
+  // The first click lifts the card; a click on the lifted card lays it.
+  if (g.raised_slot != index)
+    g.raised_slot = index;
   else
     lay_card(g, index);
-  g.next_mover = g.cpu1_out ? 2 : 1;
+  g.to_move = g.seat(Seat::Cpu1).out ? Seat::Cpu2 : Seat::Cpu1;
 }
 
-void click_rank(Game& g, int index) {
-  if (g.stopped || index < 1 || index > 9 || !g.m.Option1[index].enabled) return;
-  select_rank(g, index);
+void click_rank(Game& g, int rank) {
+  if (can_pick_rank(g, rank)) claim(g, rank);
 }
 
 void press_main(Game& g) {
-  if (g.stopped || !usable(g.m.mainbutton)) return;
-  g.m.mainbutton.cursor = Cursor::HandPut;
-  refresh_otboy(g);
-  refresh_heap(g);
-  switch (g.next_mover) {
-    case 1: run_moves(g, Next::Cpu1); break;
-    case 2: run_moves(g, Next::Cpu2); break;
-    case 3: hand_over_to_human(g); break;
-    default: break;
-  }
+  if (!can_press_main(g)) return;
+  if (g.to_move == Seat::Human)
+    hand_over_to_human(g);
+  else
+    run_moves(g, next_of(g.to_move));
 }
 
 void press_show_cards(Game& g) {
-  if (g.stopped || !usable(g.m.Command1)) return;
+  if (!can_show_cards(g)) return;
   g.show_cards = !g.show_cards;
-  g.m.Command1.caption = g.show_cards ? "Закрыть карты" : "Открыть карты";
-  draw_cpu_hand(g, 1);
-  draw_cpu_hand(g, 2);
-  draw_batch(g);
+  g.batch_face_up = g.show_cards;
 }
 
-void push_to_heap(Game& g) {
-  move_all(g.kon_cards, g.heap_cards);
-  draw_batch(g);
-  clear_batch_pictures(g);
-  refresh_heap(g);
+void push_to_heap(Game& g) { move_all(g.batch, g.heap); }
+
+void arrange_human_hand(Game& g) {
+  auto& cards = g.hand(Seat::Human).items();
+  std::sort(cards.begin(), cards.end(),
+            [](CardCode a, CardCode b) { return display_key(a) < display_key(b); });
+  // A lifted card stays lifted at its place in the hand while that place holds a card.
+  if (g.raised_slot > static_cast<int>(cards.size())) g.raised_slot = 0;
+}
+
+void take_round(Game& g, Seat taker) {
+  g.seat(Seat::Cpu1).laid.clear();
+  g.seat(Seat::Cpu2).laid.clear();
+  move_all(g.batch, g.hand(taker));
+  move_all(g.heap, g.hand(taker));
+  if (taker == Seat::Human) arrange_human_hand(g);
+}
+
+void round_to_discard(Game& g, bool cpu1_sees, bool cpu2_sees) {
+  for (CardCode c : g.batch) {
+    g.discard.add(c);
+    if (cpu1_sees) g.seat(Seat::Cpu1).known.add(c);
+    if (cpu2_sees) g.seat(Seat::Cpu2).known.add(c);
+  }
+  g.batch.clear();
+  move_all(g.heap, g.discard);  // never shown, so nobody remembers them
+  for (Seat s : {Seat::Cpu1, Seat::Cpu2}) {
+    append_copies(g.seat(s).known, g.seat(s).laid);
+    g.seat(s).laid.clear();
+  }
 }
 
 }  // namespace blefino

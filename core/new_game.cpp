@@ -1,72 +1,47 @@
-// Dealing a fresh game, and the small routines the whole table shares.
+// Dealing a fresh game.
+#include <array>
 #include <cmath>
-#include <string>
-#include <string_view>
 #include <utility>
 
-#include "game.h"
-#include "stored_count.h"
+#include "core/game.h"
 
 namespace blefino {
 
-void lock_controls(Game& g, const char* word, bool lock) {
-  const std::string_view w = word;
-  if (w == "my_cards") {
-    const int n = g.player_cards.count();
-    for (int i = 1; i <= n && i <= kHandSlots; ++i) g.m.koloda3[i].enabled = !lock;
-  } else if (w == "options") {
-    for (int k = 1; k <= 9; ++k) g.m.Option1[k].enabled = !lock;
+// Each card is swapped with one strictly below it (Sattolo's walk).
+std::array<CardCode, 37> shuffled_pack(Random& rng) {
+  std::array<CardCode, 37> deck{};  // 1..36
+  const auto pack = full_pack();
+  for (int i = 1; i <= 36; ++i) deck[i] = pack[static_cast<std::size_t>(i - 1)];
+  rng.reseed();
+  for (int j = 36; j >= 1; --j) {
+    const int r = static_cast<int>(std::floor((j - 1) * rng.next() + 1));
+    std::swap(deck[r], deck[j]);
   }
-}
-
-void refresh_heap(Game& g) {
-  g.m.heappic.visible = !g.heap_cards.empty();
-  g.m.in_heap.caption = " " + std::to_string(g.heap_cards.count());
-}
-
-void refresh_otboy(Game& g) {
-  g.m.otboypic.visible = !g.otboy_cards.empty();
-  g.m.in_otboy.caption = " " + std::to_string(g.otboy_cards.count());
-}
-
-void clear_batch_pictures(Game& g) {
-  for (int i = 1; i <= 4; ++i) g.m.konpic[i].picture = g.m.konpic[0].picture;
+  return deck;
 }
 
 void new_game(Game& g) {
   ++g.generation;
-  for (Pile* p : {&g.cpu1_cards, &g.cpu2_cards, &g.player_cards, &g.otboy_cards, &g.kon_cards,
-                  &g.heap_cards, &g.player_pick, &g.pick_rest, &g.pick_group, &g.cpu1_known,
-                  &g.cpu2_known, &g.cpu1_laid, &g.cpu2_laid})
-    p->clear();
-  g.cpu1_out = g.cpu2_out = g.player_out = false;
-
-  g.m.mainbutton.enabled = true;
-  clear_batch_pictures(g);
-  refresh_heap(g);
-  refresh_otboy(g);
-
-  // The pack, 11..49 without the multiples of ten.
-  int i = 0;
-  for (int v = 11; v <= 49; ++v) {
-    if (v == 20 || v == 30 || v == 40) ++v;
-    g.deck[++i] = static_cast<CardCode>(v);
+  for (SeatState& s : g.seats) {
+    s.hand.clear();
+    s.laid.clear();
+    s.known.clear();
+    s.out = false;
   }
+  g.batch.clear();
+  g.heap.clear();
+  g.discard.clear();
+  g.first_clicks.clear();
+  // No line of the old game survives into the new one: the table starts as it opened.
+  g.seat(Seat::Cpu1).said = {Line::Hello};
+  g.seat(Seat::Cpu2).said = {Line::Hello};
+  g.seat(Seat::Human).said = {Line::Silent};
+  g.main_enabled = true;
 
-  // Each card is swapped with one strictly below it (Sattolo's walk).
-  g.rng.reseed();
-  for (int j = 36; j >= 1; --j) {
-    int r = static_cast<int>(std::floor((j - 1) * g.rng.next() + 1));
-    std::swap(g.deck[r], g.deck[j]);
-  }
-
-  for (int k = 1; k <= 36; ++k) {
-    switch (k % 3) {
-      case 1: g.cpu2_cards.add(g.deck[k]); break;
-      case 2: g.player_cards.add(g.deck[k]); break;
-      default: g.cpu1_cards.add(g.deck[k]); break;
-    }
-  }
+  // Round the table from opponent 2: it gets the first card, the human the second.
+  const auto deck = shuffled_pack(g.rng);
+  constexpr std::array<Seat, 3> kDealOrder = {Seat::Cpu1, Seat::Cpu2, Seat::Human};
+  for (int k = 1; k <= 36; ++k) g.hand(kDealOrder[static_cast<std::size_t>(k % 3)]).add(deck[k]);
 
   // Two different opponents. Rounding a value in [1, 9) reaches row 9 too.
   int a = 0, b = 0;
@@ -75,59 +50,40 @@ void new_game(Game& g) {
     a = round_half_even(g.rng.next() * 8 + 1);
     b = round_half_even(g.rng.next() * 8 + 1);
   } while (a == b);
-  g.cpu1_name_idx = static_cast<std::int16_t>(a);
-  g.cpu2_name_idx = static_cast<std::int16_t>(b);
-  g.m.Image1.picture = a;
-  g.m.Image2.picture = b;
-  g.cpu1_name = std::string(kOpponentNames[a]);
-  g.cpu2_name = std::string(kOpponentNames[b]);
-  g.m.Labelcpu1.caption = g.cpu1_name;
-  g.m.Labelcpu2.caption = g.cpu2_name;
+  g.seat(Seat::Cpu1).portrait = a;
+  g.seat(Seat::Cpu2).portrait = b;
+  g.seat(Seat::Cpu1).name = std::string(kOpponentNames[a]);
+  g.seat(Seat::Cpu2).name = std::string(kOpponentNames[b]);
 
   g.rng.reseed();
-  const int s = round_half_even(2 * g.rng.next() + 1);
-  g.next_mover = static_cast<std::int16_t>(s);
-  ++g.stats.games;
-  ++g.stats.first_mover[s];
-  ++g.stats.opponent_rows[1][a];
-  ++g.stats.opponent_rows[2][b];
-  // An opponent who begins says so and waits for the main button.
-  auto opponent_begins = [&](int talk, int marker_left) {
-    table_talk(g, talk);
-    g.m.Chesspiece.top = 2849;
-    g.m.Chesspiece.left = marker_left;
-    lock_controls(g, "my_cards", true);
-    lock_controls(g, "options", true);
-  };
-  switch (s) {
-    case 1: opponent_begins(0, 5562); break;
-    case 2: opponent_begins(2, 6046); break;
-    default:
-      table_talk(g, 3);
-      hand_over_to_human(g);
-      break;
+  const int roll = round_half_even(2 * g.rng.next() + 1);  // 1..3
+  const Seat first = kSeats[static_cast<std::size_t>(roll - 1)];
+  g.to_move = first;
+  if (g.observer) g.observer->dealt(first, a, b);
+  if (first == Seat::Human) {
+    say(g, Seat::Human, Line::YourMove);
+    hand_over_to_human(g);
+  } else {
+    // An opponent who begins says so and waits for the main button.
+    say(g, first, Line::IMove);
+    g.marker = first;
+    lock_human(g);
   }
 
   g.show_cards = false;
-  g.m.Command1.caption = "Открыть карты";
-
-  g.m.koncard.visible = true;
-  g.m.Frame1_visible = true;
-  g.m.Chesspiece.visible = true;
-  g.m.Label_of_heap.visible = g.m.Label_of_otboy.visible = true;
-  g.m.in_heap.visible = g.m.in_otboy.visible = true;
-  g.m.myname.visible = true;
-  for (int k = 1; k <= 4; ++k) g.m.konpic[k].visible = true;
-  g.m.mainbutton.visible = true;
-
-  g.cpu1_out = g.cpu2_out = g.player_out = false;
-  g.m.Example.picture = back_picture(stored_back(g.settings.skin));
-  g.m.myname.caption = g.settings.player_name;
-  redraw_table(g);
-  table_talk(g, 1);
-  g.m.neveru.visible = false;
-  g.m.veru.visible = false;
-  g.m.Command1.visible = g.open_cards_allowed;
+  g.dealt = true;
+  g.over = false;
+  g.back = stored_back(g.settings.skin);
+  arrange_human_hand(g);
+  greet(g);
+  g.answer_awaited = false;
+  g.show_cards_offered = g.open_cards_allowed;
 }
+
+void choose_back(Game& g, int back) {
+  if (back >= 0 && back < kBackCount) g.back = back;
+}
+
+bool is_secret_name(const std::string& name) { return name == "kvardo"; }
 
 }  // namespace blefino

@@ -1,6 +1,6 @@
-#include "stored_count.h"
+#include "core/stored_count.h"
 
-#include "table_model.h"
+#include "core/card.h"
 
 namespace blefino {
 

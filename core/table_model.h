@@ -12,7 +12,6 @@ namespace blefino {
 // A picture is an element number of the picture store: faces at their card
 // code, back k at 10 × k, portraits 1..9. kNoPicture is the empty picture.
 inline constexpr int kNoPicture = -1;
-inline constexpr int kBackCount = 18;  // backs 0..17
 constexpr int back_picture(int back) { return 10 * back; }
 
 enum class Cursor { Default, Hand, HandPut };

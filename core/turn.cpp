@@ -1,66 +1,29 @@
 // Whose move it is, the pause between computer moves, and the table talk.
-#include <string>
-
-#include "game.h"
+#include "core/game.h"
 
 namespace blefino {
 
-namespace {
-
-std::string days_left_line(int n) {
-  const std::string s = " " + std::to_string(n);
-  if (n == 1 || n == 21) return "До Нового года остался" + s + " день";
-  if ((n >= 2 && n <= 4) || (n >= 22 && n <= 24)) return "До Нового года осталось" + s + " дня";
-  return "До Нового года осталось" + s + " дней";
-}
+void say(Game& g, Seat who, Line line) { g.seat(who).said = {line}; }
 
 void greet(Game& g) {
-  g.m.Conversation2.caption = "Вы готовы проиграть?";
+  Speech& first = g.seat(Seat::Cpu1).said;
+  Speech& second = g.seat(Seat::Cpu2).said;
+  second = {Line::Ready};
   const LocalDateTime now = g.host.now();
   if (now.month != 12) {
-    g.m.Conversation1.caption = "Желаю удачи!!!";
-    return;
-  }
-  if (now.day == 31) {
-    g.m.Conversation1.caption = "С новым годом!!!";
-    g.m.Conversation2.caption = "С новым годом!!!";
-    return;
-  }
-  // Before the 31st opponent 1 keeps whatever it said last.
-  if (now.day >= 1 && now.day < 31) g.m.Conversation2.caption = days_left_line(31 - now.day);
-}
-
-}  // namespace
-
-void table_talk(Game& g, int code) {
-  auto& m = g.m;
-  switch (code) {
-    case 0: m.Conversation1.caption = "Я хожу"; break;
-    case 1: greet(g); break;
-    case 2: m.Conversation2.caption = "Я хожу"; break;
-    case 3: m.Conversation3.caption = "Ваш ход"; break;
-    case 4: m.Conversation1.caption = "Не верю!"; break;
-    case 5: m.Conversation1.caption = "Добавляю..."; break;
-    case 6: m.Conversation1.caption = "Верю!"; break;
-    case 7: m.Conversation2.caption.clear(); m.Conversation3.caption.clear(); break;
-    case 8: m.Conversation1.caption.clear(); m.Conversation3.caption.clear(); break;
-    case 9: m.Conversation2.caption = "Добавляю..."; break;
-    case 10: m.Conversation2.caption = "Не верю!"; break;
-    case 11: m.Conversation2.caption = "Верю!"; break;
-    default: break;
+    first = {Line::GoodLuck};
+  } else if (now.day == 31) {
+    first = second = {Line::HappyNewYear};
+  } else if (now.day >= 1 && now.day < 31) {
+    // Before the 31st opponent 1 keeps whatever it said last.
+    second = {Line::DaysLeft, 31 - now.day};
   }
 }
 
-int selected_rank(const Game& g) {
-  for (int k = 1; k <= 9; ++k)
-    if (g.m.Option1[k].selected) return k;
-  return 0;
-}
-
-void select_rank(Game& g, int rank) {
+void claim(Game& g, int rank) {
   if (rank < 1 || rank > 9) return;
-  for (int k = 1; k <= 9; ++k) g.m.Option1[k].selected = (k == rank);
-  g.m.koncard.caption = g.m.Option1[rank].caption;
+  g.claimed_rank = rank;
+  g.claim_named = true;
 }
 
 Answer show_message(Game& g, const std::string& text, const std::string& title, Icon icon,
@@ -69,34 +32,40 @@ Answer show_message(Game& g, const std::string& text, const std::string& title, 
   return g.host.message(text, title, icon, buttons);
 }
 
-void pause(Game& g) {
-  g.host.show_model();
-  g.host.pause();
+void lock_human(Game& g) {
+  g.hand_locked = true;
+  g.ranks_locked = true;
 }
 
 void hand_over_to_human(Game& g) {
-  table_talk(g, 3);
-  g.m.Chesspiece.left = 4594;
-  g.m.Chesspiece.top = 5957;
-  lock_controls(g, "my_cards", false);
-  g.m.mainbutton.enabled = false;
-  if (!g.kon_cards.empty()) {
-    g.m.neveru.visible = true;
-    g.m.veru.visible = true;
-  } else {
-    lock_controls(g, "options", false);
+  say(g, Seat::Human, Line::YourMove);
+  g.marker = Seat::Human;
+  g.hand_locked = false;
+  g.main_enabled = false;
+  if (!g.batch.empty())
+    g.answer_awaited = true;
+  else
+    g.ranks_locked = false;
+  if (g.observer) g.observer->handed_over();
+}
+
+Next next_of(Seat s) {
+  switch (s) {
+    case Seat::Cpu1: return Next::Cpu1;
+    case Seat::Cpu2: return Next::Cpu2;
+    case Seat::Human: break;
   }
+  return Next::Human;
 }
 
-Next pass_on_after(Game& g, int who) {
+Next pass_on_after(Game& g, Seat who) {
   const auto generation = g.generation;
-  pause(g);
+  g.host.show_model();
+  g.host.pause();
   if (halted(g, generation)) return Next::Stop;
-  if (who == 1) return g.cpu2_out ? Next::Human : Next::Cpu2;
-  return g.player_out ? Next::Cpu1 : Next::Human;
+  if (who == Seat::Cpu1) return g.seat(Seat::Cpu2).out ? Next::Human : Next::Cpu2;
+  return g.seat(Seat::Human).out ? Next::Cpu1 : Next::Human;
 }
-
-Next opponent_after_human(const Game& g) { return g.cpu1_out ? Next::Cpu2 : Next::Cpu1; }
 
 // Computer moves hand on to each other through this loop rather than by
 // calling each other, so a long duel after the human is out cannot grow the stack.
@@ -104,8 +73,8 @@ void run_moves(Game& g, Next next) {
   const auto generation = g.generation;
   while (!halted(g, generation)) {
     switch (next) {
-      case Next::Cpu1: next = g.opponents.move(g, 1); break;
-      case Next::Cpu2: next = g.opponents.move(g, 2); break;
+      case Next::Cpu1: next = g.opponents.move(g, Seat::Cpu1); break;
+      case Next::Cpu2: next = g.opponents.move(g, Seat::Cpu2); break;
       case Next::Human: hand_over_to_human(g); return;
       case Next::Stop: return;
     }

@@ -1,35 +1,32 @@
 // Opponent 2: answers on a whim and bluffs the more, the more often the human
 // has let claims stand.
-#include "opponent.h"
+#include "opponents/opponent.h"
 
 namespace blefino {
 
 namespace {
 
-bool bluff_when_adding(Game& g) { return bluff_by_human_record(g); }
-bool bluff_when_leading(Game& g) { return bluff_by_human_record(g); }
+bool bluff_by_human_record(Game& g) {
+  const long doubted = g.human_doubted;
+  return roll_against_record(g, doubted + g.human_believed) > doubted;
+}
 
-void decide_answer(Game& g) {
-  g.cpu2_flag = g.cpu_rnd <= 6;
-  table_talk(g, g.cpu2_flag ? 11 : 10);
+bool bluff_when_adding(Game& g, int) { return bluff_by_human_record(g); }
+
+bool believes(Game& g, int roll) {
+  const bool yes = roll <= 6;
+  say(g, Seat::Cpu2, yes ? Line::Believe : Line::DontBelieve);
+  return yes;
 }
 
 void record_result(Game&, bool) {}
 
 }  // namespace
 
-bool bluff_by_human_record(Game& g) {
-  const long doubted = g.player_neveru_count;
-  return roll_against_record(g, doubted + g.player_veru_count) > doubted;
-}
-
-const OpponentParams& cpu2_params() {
-  static const OpponentParams p{
-      2, &GameState::cpu2_cards, &GameState::cpu2_laid, &GameState::cpu2_flag,
-      8, 2, 9, 11, 10,
-      2849, 6046,
-      nullptr, bluff_when_adding, bluff_when_leading, decide_answer, record_result,
-      false, 3, 1};
+const OpponentRules& cpu2_rules() {
+  static const OpponentRules p{Seat::Cpu2,         nullptr,  bluff_when_adding,
+                               bluff_by_human_record, believes, record_result,
+                               false};
   return p;
 }
 

@@ -1,12 +1,12 @@
 #pragma once
-#include "game.h"
+#include "core/game.h"
 
 namespace blefino {
 
 // The two computer players the table seats.
 class ComputerOpponents final : public Opponents {
  public:
-  Next move(Game& game, int who) override;
+  Next move(Game& game, Seat who) override;
 };
 
 }  // namespace blefino

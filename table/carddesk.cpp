@@ -10,11 +10,29 @@
 #include <QShortcut>
 
 #include "carddesk_table.h"
+#include "core/game.h"
+#include "core/table_view.h"
 
 namespace blefino {
 
-Carddesk::Carddesk(const TableModel& model, CarddeskEvents events, QWidget* parent)
-    : QMainWindow(parent), model_(model), events_(std::move(events)) {
+CarddeskEvents events_for(Game& g) {
+  CarddeskEvents e;
+  e.card_pressed = [&g](int i) { press_card(g, i); };
+  e.rank_clicked = [&g](int k) { click_rank(g, k); };
+  e.main_pressed = [&g] { press_main(g); };
+  e.show_cards_pressed = [&g] { press_show_cards(g); };
+  e.veru_pressed = [&g] { press_veru(g); };
+  e.neveru_pressed = [&g] { press_neveru(g); };
+  e.close_requested = [&g] { quit(g); };
+  return e;
+}
+
+std::function<TableModel()> view_of(const Game& g) {
+  return [&g] { return table_view(g); };
+}
+
+Carddesk::Carddesk(std::function<TableModel()> source, CarddeskEvents events, QWidget* parent)
+    : QMainWindow(parent), source_(std::move(source)), events_(std::move(events)) {
   setObjectName(QStringLiteral("Carddesk"));
   setWindowTitle(QStringLiteral("Игровое поле"));
 
@@ -57,7 +75,10 @@ Carddesk::~Carddesk() = default;
 
 QWidget* Carddesk::table() const { return table_; }
 
-void Carddesk::showModel() { table_->sync(); }
+void Carddesk::showModel() {
+  if (source_) model_ = source_();
+  table_->sync();
+}
 
 QRect Carddesk::slotRect(int row, int index) const { return table_->slotRect(row, index); }
 

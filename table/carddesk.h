@@ -5,7 +5,7 @@
 #include <QMainWindow>
 #include <functional>
 
-#include "table_model.h"
+#include "core/table_model.h"
 
 class QMenu;
 
@@ -24,14 +24,21 @@ struct CarddeskEvents {
   std::function<void()> close_requested;  // the window's close box
 };
 
+struct Game;
+
+// The table of a game: its handlers as the window's events, its state as the window's model.
+CarddeskEvents events_for(Game& g);
+std::function<TableModel()> view_of(const Game& g);
+
 class Carddesk : public QMainWindow {
   Q_OBJECT
  public:
-  explicit Carddesk(const TableModel& model, CarddeskEvents events = {},
+  // `source` gives the table as it stands now; the window asks it at every showModel().
+  explicit Carddesk(std::function<TableModel()> source, CarddeskEvents events = {},
                     QWidget* parent = nullptr);
   ~Carddesk() override;
 
-  // Reads the model again and schedules a repaint. Called after every event
+  // Asks for the model again and schedules a repaint. Called after every event
   // and by the host before a message or a pause.
   void showModel();
 
@@ -50,7 +57,8 @@ class Carddesk : public QMainWindow {
  private:
   void forward(const std::function<void()>& handler);
 
-  const TableModel& model_;
+  std::function<TableModel()> source_;
+  TableModel model_;
   CarddeskEvents events_;
   CarddeskTable* table_ = nullptr;
   bool centred_ = false;

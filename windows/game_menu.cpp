@@ -4,7 +4,7 @@
 
 #include "about.h"
 #include "exit_question.h"
-#include "game.h"
+#include "core/game.h"
 #include "help.h"
 #include "skins.h"
 #include "statistika.h"

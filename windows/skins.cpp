@@ -7,7 +7,8 @@
 #include <string>
 
 #include "form1.h"
-#include "game.h"
+#include "core/game.h"
+#include "core/table_model.h"
 #include "placement.h"
 
 namespace blefino::windows {
@@ -110,9 +111,7 @@ void Skins::doubleClickTile(int k) {
 }
 
 void Skins::apply(int double_clicked) {
-  g_.m.Example.picture = back_picture(previewed_);
-  redraw_table(g_);
-  draw_batch(g_);
+  choose_back(g_, previewed_);
   if (double_clicked >= 0) g_.settings.skin = std::to_string(double_clicked);
   g_.host.save_all(g_.settings);
   g_.host.show_model();

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <array>
 
-#include "table_model.h"
+#include "core/card.h"
 
 class QLabel;
 class QPushButton;

@@ -5,8 +5,8 @@
 #include <QMessageBox>
 
 #include "carddesk.h"
-#include "game.h"
-#include "opponents.h"
+#include "core/game.h"
+#include "opponents/opponents.h"
 #include "qt_host.h"
 
 int main(int argc, char* argv[]) {
@@ -31,25 +31,17 @@ int main(int argc, char* argv[]) {
     return box.standardButtons() & QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::Yes;
   });
 
-  CarddeskEvents events;
-  events.card_pressed = [&g](int i) { press_card(g, i); };
-  events.rank_clicked = [&g](int k) { click_rank(g, k); };
-  events.main_pressed = [&g] { press_main(g); };
-  events.show_cards_pressed = [&g] { press_show_cards(g); };
-  events.veru_pressed = [&g] { press_veru(g); };
-  events.neveru_pressed = [&g] { press_neveru(g); };
-  events.close_requested = [&g] { quit(g); };
-  Carddesk desk(g.m, events);
+  Carddesk desk(view_of(g), events_for(g));
   host.setWindow(&desk);
   new_game(g);
   if (open) press_show_cards(g);
 
-  auto humans_turn = [&g] { return g.m.Chesspiece.left == 4594 && !g.m.mainbutton.enabled; };
+  auto humans_turn = [&g] { return g.marker == Seat::Human && !g.main_enabled; };
   for (int step = 0; step < 2000; ++step) {
-    if (humans_turn() && g.player_cards.count() >= want) break;
-    if (g.m.veru.visible) {
+    if (humans_turn() && g.hand(Seat::Human).count() >= want) break;
+    if (can_answer(g)) {
       // Always the wrong answer, so the player takes the lot.
-      if (claim_check(g)) press_neveru(g); else press_veru(g);
+      if (claim_is_true(g)) press_neveru(g); else press_veru(g);
     } else if (humans_turn()) {
       press_card(g, 1);
       press_card(g, 1);

@@ -13,8 +13,9 @@
 #include <vector>
 
 #include "carddesk.h"
-#include "game.h"
-#include "opponents.h"
+#include "core/game.h"
+#include "core/table_view.h"
+#include "opponents/opponents.h"
 #include "qt_host.h"
 
 namespace blefino {
@@ -63,15 +64,7 @@ struct Table {
       return box.text() == QStringLiteral("Сыграем еще раз?") ? again : box.standardButtons() & QMessageBox::Ok ? QMessageBox::Ok : QMessageBox::Yes;
     });
     host.setExitAction([this] { ++exits; });
-    CarddeskEvents e;
-    e.card_pressed = [this](int i) { press_card(g, i); };
-    e.rank_clicked = [this](int k) { click_rank(g, k); };
-    e.main_pressed = [this] { press_main(g); };
-    e.show_cards_pressed = [this] { press_show_cards(g); };
-    e.veru_pressed = [this] { press_veru(g); };
-    e.neveru_pressed = [this] { press_neveru(g); };
-    e.close_requested = [this] { quit(g); };
-    desk = std::make_unique<Carddesk>(g.m, e);
+    desk = std::make_unique<Carddesk>(view_of(g), events_for(g));
     host.setWindow(desk.get());
     new_game(g);
     desk->showModel();
@@ -110,18 +103,18 @@ const std::vector<std::string> kOk{"OK"};
 
 TEST(CarddeskGame, APressRaisesACardASecondLaysItFaceUpAndTheClaimIsShown) {
   Table t(deal_where(0.9));
-  ASSERT_EQ(t.g.next_mover, 3);  // the human opens
-  const int code = t.g.player_cards.item(5);
+  ASSERT_EQ(t.g.to_move, Seat::Human);  // the human opens
+  const int code = t.g.hand(Seat::Human).item(5);
   const QRect resting = t.desk->slotRect(3, 5);
 
   t.pressSlot(5, Qt::RightButton);
-  EXPECT_EQ(t.g.m.koloda3[5].top, kRaisedTop);
+  EXPECT_EQ(table_view(t.g).koloda3[5].top, kRaisedTop);
   EXPECT_EQ(t.desk->slotRect(3, 5), resting.translated(0, -9));
-  EXPECT_TRUE(t.g.kon_cards.empty());
+  EXPECT_TRUE(t.g.batch.empty());
 
   t.pressSlot(5);
-  ASSERT_EQ(t.g.kon_cards.count(), 1);
-  EXPECT_EQ(t.g.m.konpic[1].picture, code);  // face up
+  ASSERT_EQ(t.g.batch.count(), 1);
+  EXPECT_EQ(table_view(t.g).konpic[1].picture, code);  // face up
   EXPECT_NE(pixel(t.desk->table(), {16 + 37, 256 + 50}), 0x004000u);
   const int rank = code % 10;  // the laid card's rank is claimed, on screen as in the model
   EXPECT_TRUE(t.get<QRadioButton>(("Option1_" + std::to_string(rank)).c_str())->isChecked());
@@ -141,7 +134,7 @@ TEST(CarddeskGame, AFifthCardIsRefusedWithAMessage) {
   EXPECT_EQ(t.shown[0].title, "Блефино");
   EXPECT_EQ(t.shown[0].icon, QMessageBox::Information);
   EXPECT_EQ(t.shown[0].buttons, kOk);
-  EXPECT_EQ(t.g.kon_cards.count(), 4);
+  EXPECT_EQ(t.g.batch.count(), 4);
 }
 
 TEST(CarddeskGame, AnswerButtonsShowExactlyWhileAClaimWaitsForThePlayer) {
@@ -150,7 +143,7 @@ TEST(CarddeskGame, AnswerButtonsShowExactlyWhileAClaimWaitsForThePlayer) {
   int claims = 0;
   for (int round = 0; round < 40; ++round) {
     // The move is the human's (the turn marker at their name) and the batch holds a claim.
-    const bool waits = t.g.m.Chesspiece.left == 4594 && !t.g.kon_cards.empty();
+    const bool waits = t.g.marker == Seat::Human && !t.g.batch.empty();
     ASSERT_EQ(t.answering(), waits) << round;
     EXPECT_EQ(t.get("neveru")->isVisible(), waits);
     if (waits) {
@@ -178,8 +171,8 @@ TEST(CarddeskGame, TheShowCardsButtonTurnsTheOpponentsCardsAndItsCaption) {
   for (const auto& s : steps) {
     if (&s != steps) t.click("Command1");
     EXPECT_EQ(caption(), s.caption);
-    EXPECT_EQ(t.g.m.koloda1[1].picture, s.open ? t.g.cpu1_cards.item(1) : current_back(t.g));
-    EXPECT_EQ(t.g.m.koloda2[12].picture, s.open ? t.g.cpu2_cards.item(12) : current_back(t.g));
+    EXPECT_EQ(table_view(t.g).koloda1[1].picture, s.open ? t.g.hand(Seat::Cpu1).item(1) : back_picture(t.g.back));
+    EXPECT_EQ(table_view(t.g).koloda2[12].picture, s.open ? t.g.hand(Seat::Cpu2).item(12) : back_picture(t.g.back));
   }
 }
 

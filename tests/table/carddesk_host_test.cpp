@@ -86,8 +86,7 @@ TEST(QtHostPause, LastsOneAndAHalfSecondsWhileTimersRun) {
 }
 
 TEST(QtHostEnding, EndingDuringAPauseCutsItShortAndSilencesTheRest) {
-  TableModel m;
-  Carddesk desk(m);
+  Carddesk desk([] { return TableModel{}; });
   QtHost host({}, std::chrono::minutes(10));  // would outlast the test run if not cut short
   host.setWindow(&desk);
   int exits = 0, boxes = 0;

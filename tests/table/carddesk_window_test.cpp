@@ -30,7 +30,7 @@ struct Desk {
     e.veru_pressed = [this] { ++veru; };
     e.neveru_pressed = [this] { ++neveru; };
     e.close_requested = [this] { ++close; };
-    w = std::make_unique<Carddesk>(m, e);
+    w = std::make_unique<Carddesk>([&m] { return m; }, e);
     w->show();
   }
   template <typename W = QWidget>

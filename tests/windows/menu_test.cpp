@@ -10,18 +10,17 @@
 #include <gtest/gtest.h>
 
 #include "exit_question.h"
-#include "fake_host.h"
+#include "fixture.h"
 #include "game_menu.h"
 
 using namespace blefino;
-using blefino::fakes::Message;
 using namespace blefino::windows;
 
 namespace {
 
 // The table window with the game's menu, a game dealt.
 struct Table {
-  fakes::TestGame t;
+  blefino::testing::Table t;
   QMainWindow window;
   GameMenu menu;
 
@@ -62,7 +61,7 @@ QStringList captions(const QList<QAction*>& actions) {
   return out;
 }
 
-const std::vector<Message> kExitQuestion = {{"Завершить игру?", "Завершение", Icon::Question, Buttons::YesNo}};
+const std::vector<std::string> kExitQuestion = {"Завершение: Завершить игру?"};
 
 }  // namespace
 
@@ -90,7 +89,7 @@ TEST(Menu, TheTreeAndEveryShortcut) {
     EXPECT_EQ(table.press(c.key), QString::fromUtf8(c.opens));
     EXPECT_EQ(table.t.g.generation, generation + c.new_deals);
     // Only F12 asks anything; with no answer scripted the fake says No.
-    EXPECT_EQ(table.t.host.messages, c.key == Qt::Key_F12 ? kExitQuestion : std::vector<Message>{});
+    EXPECT_EQ(table.t.host.messages(), c.key == Qt::Key_F12 ? kExitQuestion : std::vector<std::string>{});
   }
   EXPECT_FALSE(table.t.g.stopped);
 }
@@ -98,16 +97,16 @@ TEST(Menu, TheTreeAndEveryShortcut) {
 TEST(Menu, ExitQuestionFromTheMenuAndTheCloseBoxYesEndsWithoutSavingNoPlaysOn) {
   for (bool from_menu : {true, false}) {
     for (Answer answer : {Answer::No, Answer::Yes}) {
-      SCOPED_TRACE(testing::Message() << (from_menu ? "menu, " : "close box, ") << int(answer));
+      SCOPED_TRACE(::testing::Message() << (from_menu ? "menu, " : "close box, ") << int(answer));
       const bool yes = answer == Answer::Yes;
       Table table;
-      table.t.host.answers = {answer};
+      table.t.host.yes_no = {answer};
       if (from_menu) table.menu.menu.mnu_exit->trigger();
       else EXPECT_EQ(close_box(table.window), yes);
-      EXPECT_EQ(table.t.host.messages, kExitQuestion);
+      EXPECT_EQ(table.t.host.messages(), kExitQuestion);
       EXPECT_EQ(table.t.g.stopped, yes);
-      EXPECT_EQ(table.t.host.ended, yes ? 1 : 0);
-      EXPECT_TRUE(table.t.host.saves.empty());
+      EXPECT_EQ(table.t.host.ended(), yes ? 1 : 0);
+      EXPECT_TRUE(table.t.host.saved.empty());
       if (!yes) EXPECT_TRUE(table.window.isVisible());
     }
   }
@@ -119,8 +118,8 @@ TEST(Menu, ClosesThePlayerDidNotAskForAreNotHeldUp) {
   EXPECT_FALSE(own.window.isVisible());
   ending.menu.exit_question->sessionEnds();  // the session ends: even the window system's close goes through
   EXPECT_TRUE(close_box(ending.window));
-  EXPECT_TRUE(own.t.host.messages.empty());
-  EXPECT_TRUE(ending.t.host.messages.empty());
+  EXPECT_TRUE(own.t.host.messages().empty());
+  EXPECT_TRUE(ending.t.host.messages().empty());
 }
 
 TEST(Clock, ShortDateAndLongTimeOfTheLocaleAndTheDateAloneAtMidnight) {

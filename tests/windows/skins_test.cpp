@@ -3,11 +3,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "fake_host.h"
+#include "fixture.h"
 #include "skins.h"
 
 using namespace blefino;
-using blefino::fakes::TestGame;
+using TestGame = blefino::testing::Table;
 using blefino::windows::Skins;
 
 namespace {
@@ -17,23 +17,23 @@ void deal(TestGame& t, const std::string& skin) {
   t.g.settings.skin = skin;
   new_game(t.g);
   for (int i = 0; i < 2; ++i) {
-    t.g.kon_cards.add(t.g.cpu1_cards.item(1));
-    t.g.cpu1_cards.remove(1);
+    t.g.batch.add(t.g.hand(Seat::Cpu1).item(1));
+    t.g.hand(Seat::Cpu1).remove(1);
   }
-  redraw_table(t.g);
-  draw_batch(t.g);
+  t.g.batch_face_up = false;
 }
 
 // Every face-down picture on the table: the sample back, opponents' cards, the stake, heap, discard.
-void expect_backs(const Game& g, int picture) {
-  EXPECT_EQ(g.m.Example.picture, picture);
-  for (int i = 1; i <= g.cpu1_cards.count(); ++i) EXPECT_EQ(g.m.koloda1[i].picture, picture);
-  for (int i = 1; i <= g.cpu2_cards.count(); ++i) EXPECT_EQ(g.m.koloda2[i].picture, picture);
-  for (int i = 1; i <= g.kon_cards.count(); ++i) EXPECT_EQ(g.m.konpic[i].picture, picture);
-  EXPECT_EQ(g.m.heappic.picture, picture);
-  EXPECT_EQ(g.m.otboypic.picture, picture);
+void expect_backs(const Game& game, int picture) {
+  const TableModel g = table_view(game);
+  EXPECT_EQ(g.Example.picture, picture);
+  for (int i = 1; i <= game.hand(Seat::Cpu1).count(); ++i) EXPECT_EQ(g.koloda1[i].picture, picture);
+  for (int i = 1; i <= game.hand(Seat::Cpu2).count(); ++i) EXPECT_EQ(g.koloda2[i].picture, picture);
+  for (int i = 1; i <= game.batch.count(); ++i) EXPECT_EQ(g.konpic[i].picture, picture);
+  EXPECT_EQ(g.heappic.picture, picture);
+  EXPECT_EQ(g.otboypic.picture, picture);
   // The human's own cards stay face up.
-  for (int i = 1; i <= g.player_cards.count(); ++i) EXPECT_TRUE(is_valid_code(g.m.koloda3[i].picture)) << i;
+  for (int i = 1; i <= game.hand(Seat::Human).count(); ++i) EXPECT_TRUE(is_valid_code(g.koloda3[i].picture)) << i;
 }
 
 }  // namespace
@@ -57,7 +57,7 @@ TEST(Skins, EachWayOfLeavingTheChooserAndWhatTheNextGameDraws) {
       {"2", PressThenCloseBox, 7, 20, nullptr, 70},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "stored " << c.stored << ", tile " << c.tile);
+    SCOPED_TRACE(::testing::Message() << "stored " << c.stored << ", tile " << c.tile);
     TestGame t;
     deal(t, c.stored);
     Skins s(t.g);
@@ -70,7 +70,7 @@ TEST(Skins, EachWayOfLeavingTheChooserAndWhatTheNextGameDraws) {
       EXPECT_EQ(s.previewed(), c.tile);
       EXPECT_EQ(t.g.settings.skin, std::to_string(c.tile));
       expect_backs(t.g, std::stoi(c.stored) * 10);  // nothing applied yet
-      EXPECT_TRUE(t.host.saves.empty());
+      EXPECT_TRUE(t.host.saved.empty());
     }
     switch (c.way) {
       case PressThenOk: QTest::mouseClick(s.okButton(), Qt::LeftButton); break;
@@ -85,10 +85,10 @@ TEST(Skins, EachWayOfLeavingTheChooserAndWhatTheNextGameDraws) {
     EXPECT_FALSE(s.isVisible());
     EXPECT_EQ(s.result(), c.saved ? QDialog::Accepted : QDialog::Rejected);
     EXPECT_EQ(t.host.shown > shown, c.saved != nullptr);
-    ASSERT_EQ(t.host.saves.size(), c.saved ? 1u : 0u);
-    if (c.saved) EXPECT_EQ(t.host.saves[0].skin, c.saved);
+    ASSERT_EQ(t.host.saved.size(), c.saved ? 1u : 0u);
+    if (c.saved) EXPECT_EQ(t.host.saved[0].skin, c.saved);
     new_game(t.g);
-    EXPECT_EQ(t.g.m.Example.picture, c.next_game_back);
+    EXPECT_EQ(table_view(t.g).Example.picture, c.next_game_back);
   }
 }
 
@@ -97,6 +97,6 @@ TEST(Skins, AStoredBackWithoutAPictureDrawsBackOne) {
   for (const char* skin : {"18", "-1", "abc", ""}) {  // hand-edited settings
     t.g.settings.skin = skin;
     new_game(t.g);
-    EXPECT_EQ(t.g.m.Example.picture, 10) << skin;
+    EXPECT_EQ(table_view(t.g).Example.picture, 10) << skin;
   }
 }

@@ -3,11 +3,15 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "fake_host.h"
 #include "title.h"
 
 using namespace blefino;
-using blefino::fakes::Message;
+struct Message {
+  std::string text, title;
+  blefino::Icon icon;
+  blefino::Buttons buttons;
+  friend bool operator==(const Message&, const Message&) = default;
+};
 using blefino::windows::Title;
 
 namespace {

@@ -6,9 +6,11 @@
 #include <random>
 #include <string>
 
-#include "scripted.h"
+#include "tools/sim/scripted.h"
 
 using namespace blefino;
+using blefino::sim::OpponentStats;
+using blefino::sim::PlayStats;
 
 namespace {
 

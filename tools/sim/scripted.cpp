@@ -1,4 +1,4 @@
-#include "scripted.h"
+#include "tools/sim/scripted.h"
 
 #include <array>
 
@@ -36,19 +36,46 @@ Answer ScriptedHost::message(const std::string& text, const std::string& title, 
 
 namespace {
 
-bool usable(const Button& b) { return b.visible && b.enabled; }
-bool slot_usable(const Game& g, int i) {
-  return i <= g.player_cards.count() && g.m.koloda3[i].visible && g.m.koloda3[i].enabled;
-}
-bool hand_usable(const Game& g) { return g.player_cards.count() > 0 && slot_usable(g, 1); }
-bool options_usable(const Game& g) { return g.m.Option1[1].enabled; }
+int seat_number(Seat s) { return static_cast<int>(s) + 1; }  // 1, 2, 3 as the figures name them
 
 }  // namespace
 
+void Tally::dealt(Seat first, int portrait1, int portrait2) {
+  ++stats.games;
+  ++stats.first_mover[static_cast<std::size_t>(seat_number(first))];
+  ++stats.opponent_rows[1][static_cast<std::size_t>(portrait1)];
+  ++stats.opponent_rows[2][static_cast<std::size_t>(portrait2)];
+}
+
+void Tally::played(Seat who, Play what) {
+  ++stats.moves;  // every move and every answer counts once
+  if (who == Seat::Human) return;
+  OpponentStats& o = stats.opponents[static_cast<std::size_t>(seat_number(who))];
+  switch (what) {
+    case Play::LedBluff: ++o.lead_bluffs; [[fallthrough]];
+    case Play::Led: ++o.leads; break;
+    case Play::AddedBluff: ++o.add_bluffs; [[fallthrough]];
+    case Play::Added: ++o.adds; break;
+    case Play::AddedBlind: ++o.blind_adds; break;
+    case Play::Believed: ++o.veru; break;
+    case Play::Doubted: ++o.neveru; break;
+    case Play::RefusedImpossible: ++o.impossible; break;
+    case Play::Opened: break;
+  }
+}
+
+void Tally::ended(Result result) {
+  switch (result) {
+    case Result::Win: ++stats.wins; break;
+    case Result::Loss: ++stats.losses; break;
+    case Result::Draw: ++stats.draws; break;
+  }
+}
+
 void ScriptedHuman::lay(Game& g, int position) {
-  const int before = g.player_cards.count();
+  const int before = g.hand(Seat::Human).count();
   press_card(g, position);
-  if (!g.stopped && g.player_cards.count() == before && g.m.koloda3[position].top < kRaisedBelow)
+  if (!g.stopped && g.hand(Seat::Human).count() == before && g.raised_slot == position)
     press_card(g, position);
 }
 
@@ -69,14 +96,13 @@ bool ScriptedHuman::act_random(Game& g) {
   std::array<std::uint8_t, 37> cards;
   std::array<std::uint8_t, 10> ranks;
   int nc = 0, nr = 0;
-  const bool batch_full = g.kon_cards.count() >= 4 && !g.m.neveru.visible;
-  for (int i = 1; i <= g.player_cards.count() && !batch_full; ++i)
-    if (slot_usable(g, i)) cards[static_cast<std::size_t>(nc++)] = static_cast<std::uint8_t>(i);
-  if (g.m.Frame1_visible)
-    for (int k = 1; k <= 9; ++k)
-      if (g.m.Option1[k].enabled) ranks[static_cast<std::size_t>(nr++)] = static_cast<std::uint8_t>(k);
-  const bool main = usable(g.m.mainbutton), show = usable(g.m.Command1);
-  const bool veru = g.m.veru.visible, neveru = g.m.neveru.visible;
+  const bool batch_full = g.batch.count() >= 4 && !g.answer_awaited;
+  for (int i = 1; i <= g.hand(Seat::Human).count() && !batch_full; ++i)
+    if (can_press_card(g, i)) cards[static_cast<std::size_t>(nc++)] = static_cast<std::uint8_t>(i);
+  for (int k = 1; k <= 9; ++k)
+    if (can_pick_rank(g, k)) ranks[static_cast<std::size_t>(nr++)] = static_cast<std::uint8_t>(k);
+  const bool main = can_press_main(g), show = can_show_cards(g);
+  const bool veru = can_answer(g), neveru = veru;
   const int n = nc + nr + main + show + veru + neveru;
   if (n == 0) return false;
   int a = pick(n);
@@ -93,16 +119,16 @@ bool ScriptedHuman::act_random(Game& g) {
 
 // Answers every claim the same way; opens rounds with one random card.
 bool ScriptedHuman::act_answering(Game& g, bool believe) {
-  if (g.m.veru.visible) {
+  if (can_answer(g)) {
     believe ? press_veru(g) : press_neveru(g);
     return true;
   }
-  if (usable(g.m.mainbutton)) {
+  if (can_press_main(g)) {
     press_main(g);
     return true;
   }
-  if (hand_usable(g) && options_usable(g)) {
-    lay(g, 1 + pick(g.player_cards.count()));
+  if (can_press_card(g, 1) && can_pick_rank(g, 1)) {
+    lay(g, 1 + pick(g.hand(Seat::Human).count()));
     return true;
   }
   return false;
@@ -110,20 +136,20 @@ bool ScriptedHuman::act_answering(Game& g, bool believe) {
 
 // Opens rounds with all its cards of one rank, claiming that rank; believes every claim.
 bool ScriptedHuman::act_honest(Game& g) {
-  if (g.m.veru.visible) {
+  if (can_answer(g)) {
     press_veru(g);
     return true;
   }
-  if (usable(g.m.mainbutton)) {
+  if (can_press_main(g)) {
     press_main(g);
     return true;
   }
-  if (!hand_usable(g) || !options_usable(g)) return false;
-  const int rank = rank_of(g.player_cards.item(1 + pick(g.player_cards.count())));
+  if (!can_press_card(g, 1) || !can_pick_rank(g, 1)) return false;
+  const int rank = rank_of(g.hand(Seat::Human).item(1 + pick(g.hand(Seat::Human).count())));
   for (int laid = 0; laid < 4 && !g.stopped; ++laid) {
     int position = 0;
-    for (int i = 1; i <= g.player_cards.count(); ++i)
-      if (rank_of(g.player_cards.item(i)) == rank) position = i;
+    for (int i = 1; i <= g.hand(Seat::Human).count(); ++i)
+      if (rank_of(g.hand(Seat::Human).item(i)) == rank) position = i;
     if (position == 0) break;
     lay(g, position);
   }
@@ -138,6 +164,8 @@ RunResult run(std::uint64_t games, std::uint64_t seed, Policy policy,
   MtRandom rng(seed);
   ComputerOpponents opponents;
   Game g(host, rng, opponents);
+  Tally tally;
+  g.observer = &tally;
   g.settings.player_name = "Игрок";
   ScriptedHuman human(policy, seed ^ 0x9E3779B97F4A7C15ULL);
 
@@ -161,7 +189,7 @@ RunResult run(std::uint64_t games, std::uint64_t seed, Policy policy,
   } catch (const std::runtime_error& e) {
     result.fault = e.what();
   }
-  result.stats = g.stats;
+  result.stats = tally.stats;
   return result;
 }
 

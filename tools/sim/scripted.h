@@ -2,6 +2,7 @@
 // A table without a window: a host that answers every message from a script,
 // and a human who plays through the same handlers the window calls.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <random>
@@ -9,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "game.h"
-#include "opponents.h"
+#include "core/game.h"
+#include "opponents/opponents.h"
 
 namespace blefino::sim {
 
@@ -67,6 +68,29 @@ class ScriptedHuman {
 
   Policy policy_;
   std::mt19937_64 rng_;
+};
+
+// The figures of a run: what the tool counts, the game only tells.
+struct OpponentStats {
+  std::uint64_t leads = 0, lead_bluffs = 0, adds = 0, add_bluffs = 0, blind_adds = 0,
+                veru = 0, neveru = 0, impossible = 0;
+  friend bool operator==(const OpponentStats&, const OpponentStats&) = default;
+};
+struct PlayStats {
+  std::uint64_t games = 0, wins = 0, losses = 0, draws = 0, moves = 0;
+  std::array<std::uint64_t, 4> first_mover{};                    // 1..3
+  std::array<std::array<std::uint64_t, 10>, 3> opponent_rows{};  // [1..2][1..9]
+  std::array<OpponentStats, 3> opponents{};                      // 1..2
+  friend bool operator==(const PlayStats&, const PlayStats&) = default;
+};
+
+// Counts what the game tells into PlayStats.
+class Tally final : public Observer {
+ public:
+  PlayStats stats;
+  void dealt(Seat first, int portrait1, int portrait2) override;
+  void played(Seat who, Play what) override;
+  void ended(Result result) override;
 };
 
 struct RunResult {
