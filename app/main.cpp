@@ -18,6 +18,7 @@
 #include "core/random.h"
 #include "store.h"
 #include "title.h"
+#include "app/trace.h"
 
 int main(int argc, char* argv[]) {
 #ifdef BLEFINO_WARM_FONTS
@@ -40,7 +41,11 @@ int main(int argc, char* argv[]) {
   blefino::MtRandom rng;
   blefino::ComputerOpponents opponents;
   blefino::QtHost host(save_all);
-  blefino::Game g(host, rng, opponents);
+  blefino::TracingHost tracing_host(host);
+  blefino::TracingObserver tracer;
+  const bool trace = blefino::trace_wanted();
+  blefino::Game g(trace ? static_cast<blefino::Host&>(tracing_host) : host, rng, opponents);
+  if (trace) g.observer = &tracer;
   g.settings = store.load_at_startup();
   // For trying the table out: shows the show-cards button from the first deal.
   g.open_cards_allowed = qEnvironmentVariableIntValue("BLEFINO_OPEN_CARDS") == 1;

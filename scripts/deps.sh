@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-dejavu-core
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick openbox
   g++-mingw-w64-x86-64-posix wine64
 )
 

@@ -1,0 +1,46 @@
+#include "app/trace.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace blefino {
+
+namespace {
+
+void line(const char* what, const std::string& detail = {}) {
+  std::fprintf(stderr, "blefino-trace: %s%s%s\n", what, detail.empty() ? "" : " ", detail.c_str());
+  std::fflush(stderr);
+}
+
+const char* seat_word(Seat s) {
+  switch (s) {
+    case Seat::Cpu1: return "cpu1";
+    case Seat::Cpu2: return "cpu2";
+    case Seat::Human: break;
+  }
+  return "human";
+}
+
+}  // namespace
+
+bool trace_wanted() {
+  const char* v = std::getenv("BLEFINO_TRACE");
+  return v && std::strcmp(v, "1") == 0;
+}
+
+Answer TracingHost::message(const std::string& text, const std::string& title, Icon icon,
+                            Buttons buttons) {
+  line("message", title + ": " + text);
+  return inner_.message(text, title, icon, buttons);
+}
+
+void TracingObserver::dealt(Seat first, int, int) { line("deal", std::string("first ") + seat_word(first)); }
+
+void TracingObserver::handed_over() { line("hand-over"); }
+
+void TracingObserver::ended(Result result) {
+  line("game-end", result == Result::Win ? "win" : result == Result::Loss ? "loss" : "draw");
+}
+
+}  // namespace blefino
