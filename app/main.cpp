@@ -9,6 +9,7 @@
 
 #include "app_icon.h"
 #include "carddesk.h"
+#include "app/command_line.h"
 #include "core/game.h"
 #include "game_menu.h"
 #include "ini_backend.h"
@@ -21,6 +22,8 @@
 #include "app/trace.h"
 
 int main(int argc, char* argv[]) {
+  // --help and --version answer before Qt looks for a display.
+  if (const auto code = blefino::app::answer_command_line(argc, argv, stdout, stderr)) return *code;
 #ifdef BLEFINO_WARM_FONTS
   // The name window is the first thing with text; loading the font
   // configuration meanwhile, while Qt connects to the display, lets it

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, playing and testing Blefino needs on Debian or Ubuntu.
 # Packages already present are left alone; nothing is downloaded otherwise.
+# Usage: scripts/deps.sh [EXTRA-PACKAGE...]   (scripts/package adds its tools)
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   qt6-base-dev libgl-dev fonts-dejavu-core
   xvfb xauth xdotool imagemagick openbox
   g++-mingw-w64-x86-64-posix wine64
+  "$@"
 )
 
 missing=()

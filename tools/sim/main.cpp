@@ -15,7 +15,8 @@ using blefino::sim::PlayStats;
 namespace {
 
 const char* kUsage =
-    "usage: blefino-sim [--games N] [--seed S] [--human random|trusting|doubting|honest] [--json]\n";
+    "usage: blefino-sim [--games N] [--seed S] [--human random|trusting|doubting|honest] [--json]\n"
+    "       blefino-sim --help | --version\n";
 
 int bad_argument(const std::string& what) {
   std::fprintf(stderr, "blefino-sim: %s\n%s", what.c_str(), kUsage);
@@ -79,6 +80,9 @@ int main(int argc, char** argv) {
       json = true;
     } else if (arg == "--help" || arg == "-h") {
       std::fputs(kUsage, stdout);
+      return 0;
+    } else if (arg == "--version") {
+      std::fputs("blefino-sim (Блефино) " BLEFINO_VERSION "\n", stdout);
       return 0;
     } else {
       return bad_argument("unknown argument '" + arg + "'");
