@@ -12,7 +12,7 @@
 #include "game.h"
 #include "game_menu.h"
 #include "ini_backend.h"
-#include "message_box.h"
+#include "message_box_builder.h"
 #include "opponents.h"
 #include "qt_host.h"
 #include "random.h"
@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
   auto backend = blefino::store::make_default_backend();
   blefino::store::Store store(*backend, [](const std::string& text, const std::string& title,
                                            blefino::Icon icon) {
-    blefino::windows::show_message_box(text, title, icon, blefino::Buttons::Ok, nullptr);
+    blefino::show_message_box(text, title, icon, blefino::Buttons::Ok);
   });
   auto save_all = [&store](const blefino::Settings& s) { store.save_all(s); };
 

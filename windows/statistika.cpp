@@ -9,6 +9,7 @@
 
 #include "form1.h"
 #include "stored_count.h"
+#include "message_box_builder.h"
 #include "placement.h"
 
 namespace blefino::windows {
@@ -31,6 +32,7 @@ QLabel* panel_label(QWidget* panel, const QString& name, const QString& text, QR
 FrmStatistika::FrmStatistika(Settings& settings, QWidget* parent, const QLocale& locale)
     : QDialog(parent), settings_(settings) {
   setObjectName(QStringLiteral("frmStatistika"));
+  setWindowFlags(kFixedWindowFlags);
   setWindowTitle(QStringLiteral("Статистика"));
   setModal(true);
   setFixedSize(px(3120), px(2280));

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "carddesk.h"
+#include "message_box_builder.h"
 #include "qt_host.h"
 
 namespace blefino {
@@ -42,7 +43,7 @@ TEST(QtHostMessages, BoxesCarryExactTextTitleIconAndRussianButtons) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
-    auto box = QtHost::makeMessageBox(c.text, c.title, c.icon, c.buttons);
+    auto box = make_message_box(c.text, c.title, c.icon, c.buttons);
     EXPECT_EQ(box->text(), QString::fromUtf8(c.text));
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
     EXPECT_EQ(box->windowTitle(), QString::fromUtf8(c.title));
