@@ -1,36 +1,35 @@
 #!/bin/sh
 # One game at a time per player, with the real program on the offscreen
 # platform and a throwaway home: a second start hands over to the running
-# copy and ends at once, having read and written nothing; once the running
-# copy is killed, the next start takes over its stale lock and socket.
+# copy and ends by itself, having touched nothing in the settings folder;
+# once the running copy is killed, the next start takes over its stale lock.
 #   tests/app/single_instance_test.sh PATH/TO/blefino
 set -eu
 bin=$1
 home=$(mktemp -d)
 pids=
-cleanup() {
-  for p in $pids; do kill -9 "$p" 2>/dev/null || true; done
-  rm -rf "$home"
-}
-trap cleanup EXIT
+trap 'for p in $pids; do kill -9 "$p" 2>/dev/null || true; done; rm -rf "$home"' EXIT
 export HOME="$home" XDG_CONFIG_HOME="$home/config" TMPDIR="$home/tmp" QT_QPA_PLATFORM=offscreen
 dir="$XDG_CONFIG_HOME/Talvik"
-ini="$dir/Blefino.ini"
+leftover="$dir/Blefino.ini.AbCdEf"
 mkdir -p "$TMPDIR" "$dir"
-printf '[Parameters]\nname=Tester\nskin=3\n\n[Statistics]\ndraw=1\nloss=2\nwin=3\n' >"$ini"
-
+printf '[Parameters]\nname=Tester\nskin=3\n\n[Statistics]\ndraw=1\nloss=2\nwin=3\n' >"$dir/Blefino.ini"
 fail() { echo "FAIL: $*" >&2; exit 1; }
-# A copy that starts as the first one removes the leftover of a killed save
-# right after it begins to listen for later copies: its going says "ready".
-plant_leftover() { : >"$ini.AbCdEf"; }
-wait_ready() {
+
+# A copy that starts as the first one clears the leftover of a killed save
+# just after it begins to listen for later copies: then it is ready.
+start_first() {
+  : >"$leftover"
+  "$bin" 2>/dev/null &
+  pids="$pids $!"
   i=0
-  while [ -e "$ini.AbCdEf" ]; do
+  while [ -e "$leftover" ]; do
     i=$((i + 1)); [ "$i" -lt 400 ] || fail "$1 did not start"; sleep 0.05
   done
 }
 snapshot() { (cd "$dir" && ls -A && cksum Blefino.ini && stat -c %y Blefino.ini); }
-second_start() {  # starts a copy that must hand over and end by itself
+start_later() {  # must hand over and end by itself, leaving the folder as it was
+  : >"$leftover"
   before=$(snapshot)
   status=0
   timeout 20 "$bin" 2>/dev/null || status=$?
@@ -38,23 +37,14 @@ second_start() {  # starts a copy that must hand over and end by itself
   [ "$(snapshot)" = "$before" ] || fail "the $1 start touched the settings folder"
 }
 
-plant_leftover
-"$bin" 2>/dev/null &
+start_first "the first copy"
 first=$!
-pids=$first
-wait_ready "the first copy"
-plant_leftover
-second_start second
+start_later second
 kill -0 "$first" 2>/dev/null || fail "the first copy ended"
-[ -e "$ini.AbCdEf" ] || fail "the second start cleared the settings folder"
 
 kill -9 "$first"
 wait "$first" 2>/dev/null || true
-"$bin" 2>/dev/null &
-third=$!
-pids="$pids $third"
-wait_ready "the start after a crash"
-plant_leftover
-second_start fourth
-kill -0 "$third" 2>/dev/null || fail "the copy that took over ended"
+start_first "the start after a crash"
+start_later fourth
+kill -0 "$!" 2>/dev/null || fail "the copy that took over ended"
 echo "OK"

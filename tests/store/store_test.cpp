@@ -50,21 +50,6 @@ TEST_F(StoreTest, OpponentNamesAndTheEmptyNameAreReplacedAndWrittenBackLookalike
   }
 }
 
-TEST_F(StoreTest, TextsOf254CharactersRoundTripAndLongerOnesReadAsMissing) {
-  std::string longest;
-  for (int i = 0; i < 254; ++i) longest += "ж";
-  Settings s;
-  s.player_name = longest;
-  store.save_all(s);
-  EXPECT_EQ(store.load_at_startup().player_name, longest);
-
-  s.player_name = longest + "ж";
-  store.save_all(s);
-  EXPECT_EQ(store.read_value(kParametersKey, "name"), std::nullopt);
-  EXPECT_EQ(store.load_at_startup().player_name, "введите имя");
-  EXPECT_EQ(stored(kParametersKey, "name"), "введите имя");
-}
-
 TEST_F(StoreTest, KeysThatCannotBeCreatedAreReportedOnceEachAndTheGameGoesOn) {
   backend.uncreatable = {kParametersKey, kStatisticsKey};
   Settings current{"", "3"};  // whatever the game held stays

@@ -23,7 +23,7 @@ std::vector<QString> captions(const QMessageBox& box) {
   return out;
 }
 
-TEST(QtHostMessages, BoxesCarryExactTextTitleIconAndRussianButtons) {
+TEST(QtHostMessages, BoxesCarryExactTextTitleIconAndRussianButtonsAndFitTheirTitle) {
   struct Case {
     const char *text, *title;
     Icon icon;
@@ -40,6 +40,8 @@ TEST(QtHostMessages, BoxesCarryExactTextTitleIconAndRussianButtons) {
       // A player's name is shown as typed, never read as markup.
       {"<b>Вася</b>, забирай", "GRUB", Icon::Question, Buttons::Ok, QMessageBox::Question,
        {QStringLiteral("OK")}},
+      // An opponent's name in the title is never cut short.
+      {"Отбой", "BARNABY KROSS", Icon::None, Buttons::Ok, QMessageBox::NoIcon, {QStringLiteral("OK")}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
@@ -50,6 +52,9 @@ TEST(QtHostMessages, BoxesCarryExactTextTitleIconAndRussianButtons) {
     EXPECT_EQ(box->icon(), c.shown);
     EXPECT_EQ(captions(*box), c.captions);
     EXPECT_EQ(box->defaultButton(), box->buttons().front());  // Yes or OK
+    box->show();  // the box sizes itself when shown
+    EXPECT_GE(box->width(), title_bar_width(box->windowTitle()));
+    EXPECT_FALSE(box->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
   }
 }
 
