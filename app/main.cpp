@@ -1,6 +1,7 @@
 // Blefino: one player against two computer opponents at a green table.
 #include <QApplication>
 #include <QByteArray>
+#include <QFileInfo>
 #include <thread>
 
 #ifdef BLEFINO_WARM_FONTS
@@ -13,10 +14,11 @@
 #include "core/game.h"
 #include "game_menu.h"
 #include "ini_backend.h"
-#include "message_box.h"
+#include "message_box_builder.h"
 #include "opponents/opponents.h"
 #include "qt_host.h"
 #include "core/random.h"
+#include "single_instance.h"
 #include "store.h"
 #include "title.h"
 #include "app/trace.h"
@@ -34,10 +36,21 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Blefino"));
   QApplication::setWindowIcon(blefino::windows::app_icon());
 
+  // One game at a time per player: a second start hands over to the first
+  // and ends before it reads or writes anything.
+  blefino::SingleInstance instance(QFileInfo(blefino::store::default_ini_path()).absolutePath());
+  if (!instance.first()) {
+    if (!instance.wake_running_copy())
+      blefino::show_message_box("Блефино уже запущено", blefino::store::kTitle,
+                                blefino::Icon::Information, blefino::Buttons::Ok);
+    return 0;
+  }
+  instance.listen(blefino::bring_windows_to_front);
+
   auto backend = blefino::store::make_default_backend();
   blefino::store::Store store(*backend, [](const std::string& text, const std::string& title,
                                            blefino::Icon icon) {
-    blefino::windows::show_message_box(text, title, icon, blefino::Buttons::Ok, nullptr);
+    blefino::show_message_box(text, title, icon, blefino::Buttons::Ok);
   });
   auto save_all = [&store](const blefino::Settings& s) { store.save_all(s); };
 

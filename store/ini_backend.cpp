@@ -1,8 +1,11 @@
 #include "ini_backend.h"
 
-#include <QSettings>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
 #include <QStandardPaths>
-#include <QStringList>
 
 #ifdef _WIN32
 #include "registry_backend.h"
@@ -13,15 +16,9 @@ namespace {
 
 // "SOFTWARE\Talvik\Blefino\Parameters" is the section "Parameters": the file
 // itself already belongs to Talvik's Blefino.
-QString section_of(const std::string& path) {
-  static const QString kPrefix = QStringLiteral("SOFTWARE\\Talvik\\Blefino\\");
-  QString section = QString::fromStdString(path);
-  if (section.startsWith(kPrefix, Qt::CaseInsensitive)) section.remove(0, kPrefix.size());
-  return section.replace(QLatin1Char('\\'), QLatin1Char('/'));
-}
-
-QString setting_key(const std::string& path, const std::string& name) {
-  return section_of(path) + QLatin1Char('/') + QString::fromStdString(name);
+QByteArray section_of(const std::string& path) {
+  const std::size_t slash = path.find_last_of('\\');
+  return QByteArray::fromStdString(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
 }  // namespace
@@ -40,63 +37,95 @@ std::unique_ptr<StoreBackend> make_default_backend() {
 }
 
 IniBackend::IniBackend(QString file_path) : file_path_(std::move(file_path)) {}
-IniBackend::~IniBackend() = default;
 
-std::unique_ptr<QSettings> IniBackend::open() const {
-  // A fresh view of the file for every operation, as a registry key is opened
-  // and closed each time: what another copy of the game saved is seen.
-  auto settings = std::make_unique<QSettings>(file_path_, QSettings::IniFormat);
-  settings->setAtomicSyncRequired(true);  // never write the file in place
-  return settings;
+std::optional<IniDocument> IniBackend::read() {
+  // Read afresh every time, as a registry key is opened and closed each time.
+  QFile file(file_path_);
+  if (!file.exists()) return IniDocument{};
+  if (!file.open(QIODevice::ReadOnly)) {
+    last_error_ = file.errorString();
+    return std::nullopt;
+  }
+  return parse_ini(file.readAll());
+}
+
+bool IniBackend::write(const IniDocument& document) {
+  QDir().mkpath(QFileInfo(file_path_).absolutePath());
+  QSaveFile file(file_path_);
+  const QByteArray text = ini_text(document);
+  // The explicit flush matters: Qt 6.4's commit() does not notice when the
+  // last buffered bytes fail to reach a full disk, and would put an empty
+  // file in place of the player's settings.
+  if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.flush() &&
+      file.commit())
+    return true;
+  last_error_ = file.errorString();
+  file.cancelWriting();  // a failed save never replaces the file
+  return false;
 }
 
 bool IniBackend::create_key(const std::string&) {
-  // Creates the missing folders and tries a file in them.
-  return open()->isWritable();
+  const QFileInfo info(file_path_);
+  if (!QDir().mkpath(info.absolutePath())) return false;
+  return QFileInfo(info.absolutePath()).isWritable() && (!info.exists() || info.isWritable()) &&
+         read().has_value();
 }
 
 bool IniBackend::open_key(const std::string& path) {
-  auto settings = open();
-  const QString section = section_of(path);
-  const qsizetype slash = section.lastIndexOf(QLatin1Char('/'));
-  if (slash >= 0) settings->beginGroup(section.left(slash));
-  return settings->status() == QSettings::NoError &&
-         settings->childGroups().contains(section.mid(slash + 1));
+  const std::optional<IniDocument> document = read();
+  return document && has_section(*document, section_of(path));
 }
 
 bool IniBackend::write_value(const std::string& path, const std::string& name,
                              const std::string& text) {
-  if (batch_) {
-    batch_->setValue(setting_key(path, name), QString::fromStdString(text));
-    return batch_->status() == QSettings::NoError;
+  const QByteArray raw = escaped_value(QString::fromStdString(text));
+  if (batching_) {
+    if (batch_) set_raw(*batch_, section_of(path), QByteArray::fromStdString(name), raw);
+    return batch_.has_value();
   }
-  auto settings = open();
-  settings->setValue(setting_key(path, name), QString::fromStdString(text));
-  settings->sync();
-  return settings->status() == QSettings::NoError;
+  std::optional<IniDocument> document = read();
+  if (!document) return false;
+  set_raw(*document, section_of(path), QByteArray::fromStdString(name), raw);
+  return write(*document);
 }
 
 std::optional<std::string> IniBackend::read_value(const std::string& path,
                                                   const std::string& name) {
-  auto settings = open();
-  const QVariant value = settings->value(setting_key(path, name));
-  if (!value.isValid()) return std::nullopt;
-  // A name typed into the file by hand with a comma comes back as a list.
-  const QString text = value.typeId() == QMetaType::QStringList
-                           ? value.toStringList().join(QStringLiteral(", "))
-                           : value.toString();
-  if (static_cast<std::size_t>(text.size()) >= kMaxStoredLength) return std::nullopt;
-  return text.toStdString();
+  const std::optional<IniDocument> document = read();
+  if (!document) return std::nullopt;
+  const std::optional<QByteArray> raw =
+      find_raw(*document, section_of(path), QByteArray::fromStdString(name));
+  if (!raw) return std::nullopt;
+  const std::optional<QString> text = unescaped_value(*raw);
+  if (!text || static_cast<std::size_t>(text->size()) >= kMaxStoredLength) return std::nullopt;
+  return text->toStdString();
 }
 
-void IniBackend::begin_batch() { batch_ = open(); }
+void IniBackend::begin_batch() {
+  batching_ = true;
+  batch_ = read();
+}
 
 bool IniBackend::end_batch() {
-  if (!batch_) return true;
-  batch_->sync();
-  const bool ok = batch_->status() == QSettings::NoError;
+  if (!batching_) return true;
+  const bool ok = batch_ && write(*batch_);
+  batching_ = false;
   batch_.reset();
   return ok;
+}
+
+void IniBackend::remove_leftovers() {
+  const QFileInfo info(file_path_);
+  const QRegularExpression leftover(QRegularExpression::anchoredPattern(
+      QRegularExpression::escape(info.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
+  for (const QFileInfo& f : info.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden)) {
+    const QString name = f.fileName();
+    // Qt's six letters are random and mixed in case: an all-lowercase
+    // "Blefino.ini.backup" is the player's own copy and stays.
+    if (f.isSymLink() || !leftover.match(name).hasMatch() || name.right(6) == name.right(6).toLower())
+      continue;
+    QFile::remove(f.filePath());
+  }
 }
 
 }  // namespace blefino::store

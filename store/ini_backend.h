@@ -6,25 +6,25 @@
 //   [Parameters]  skin, name
 //   [Statistics]  win, loss, draw
 //
-// The file is UTF-8 and always replaced whole (write a new file, then rename
-// it over the old one), so a crash during a save leaves the previous save.
+// The file is UTF-8 and always replaced whole (a new file written beside it,
+// then renamed over it), so a crash during a save leaves the previous save.
+// A damaged file gives up only what cannot be read (see ini_text.h).
 
 #include <QString>
 #include <memory>
+#include <optional>
 
+#include "ini_text.h"
 #include "store.h"
-
-class QSettings;
 
 namespace blefino::store {
 
 class IniBackend : public StoreBackend {
  public:
   explicit IniBackend(QString file_path);
-  ~IniBackend() override;
 
-  // Makes sure the folder exists and the file can be written. The section
-  // itself appears with its first value.
+  // Makes sure the folder exists and the file can be read and written. The
+  // section itself appears with its first value.
   bool create_key(const std::string& path) override;
   // True when the file has the key's section.
   bool open_key(const std::string& path) override;
@@ -34,14 +34,25 @@ class IniBackend : public StoreBackend {
                                         const std::string& name) override;
   void begin_batch() override;
   bool end_batch() override;
+  // Removes what saves killed midway left next to the file: Qt's temporary
+  // files, named after ours with a dot and six random letters
+  // ("Blefino.ini.hKqWzE").
+  void remove_leftovers() override;
+  std::string location() const override { return file_path_.toStdString(); }
+  std::string last_error() const override { return last_error_.toStdString(); }
 
   const QString& file_path() const { return file_path_; }
 
  private:
-  std::unique_ptr<QSettings> open() const;
+  // The file as it stands: empty when there is none, nothing when it exists
+  // but cannot be read (then it must not be written over either).
+  std::optional<IniDocument> read();
+  bool write(const IniDocument& document);
 
   QString file_path_;
-  std::unique_ptr<QSettings> batch_;  // the pending save, while a batch is open
+  bool batching_ = false;
+  std::optional<IniDocument> batch_;  // the pending save, while a batch is open
+  QString last_error_;
 };
 
 // $XDG_CONFIG_HOME/Talvik/Blefino.ini, or ~/.config/Talvik/Blefino.ini.

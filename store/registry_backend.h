@@ -18,6 +18,7 @@ class RegistryBackend : public StoreBackend {
                    const std::string& text) override;
   std::optional<std::string> read_value(const std::string& path,
                                         const std::string& name) override;
+  std::string location() const override { return "HKEY_CURRENT_USER\\SOFTWARE\\Talvik\\Blefino"; }
 };
 
 // UTF-8 <-> the ANSI code page. Characters the code page lacks become '?'.

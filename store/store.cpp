@@ -16,6 +16,13 @@ bool is_reserved_name(const std::string& name) {
          kOpponentNames.end();
 }
 
+std::string failed_save_text(const std::string& location, const std::string& reason) {
+  std::string text = "Не удалось сохранить имя игрока, рубашку и счёт игр в\n" + location;
+  if (!reason.empty()) text += "\n(" + reason + ")";
+  return text + "\n\nИгра продолжается; если сохранить так и не удастся, изменения пропадут "
+                "при выходе из игры.";
+}
+
 Store::Store(StoreBackend& backend, MessageFn message)
     : backend_(backend), message_(std::move(message)) {}
 
@@ -58,13 +65,32 @@ std::optional<std::string> Store::read_value(const std::string& path, const std:
                  [&] { return backend_.read_value(path, name); });
 }
 
+void Store::tell_failed_save() {
+  if (failed_save_told_) return;
+  failed_save_told_ = true;
+  if (message_)
+    message_(failed_save_text(backend_.location(), backend_.last_error()), kTitle,
+             Icon::Information);
+}
+
+bool Store::save_value(const std::string& path, const std::string& name,
+                       const std::string& text) {
+  const bool ok = write_value(path, name, text);
+  if (!ok) tell_failed_save();
+  return ok;
+}
+
 Settings Store::load_at_startup(Settings current) {
   Settings s = std::move(current);
+  guarded(0, [&] {
+    backend_.remove_leftovers();
+    return 0;
+  });
 
   if (!guarded(false, [&] { return backend_.open_key(kParametersKey); })) {
     if (create_key(kParametersKey)) {
-      write_value(kParametersKey, "skin", kDefaultSkin);
-      write_value(kParametersKey, "name", kDefaultName);
+      save_value(kParametersKey, "skin", kDefaultSkin);
+      save_value(kParametersKey, "name", kDefaultName);
       s.skin = kDefaultSkin;
       s.player_name = kDefaultName;
     } else if (message_) {
@@ -76,11 +102,11 @@ Settings Store::load_at_startup(Settings current) {
     std::optional<std::string> skin = read_value(kParametersKey, "skin");
     std::optional<std::string> name = read_value(kParametersKey, "name");
     if (!skin) {
-      write_value(kParametersKey, "skin", kDefaultSkin);
+      save_value(kParametersKey, "skin", kDefaultSkin);
       skin = kDefaultSkin;
     }
     if (!name || is_reserved_name(*name)) {
-      write_value(kParametersKey, "name", kDefaultName);
+      save_value(kParametersKey, "name", kDefaultName);
       name = kDefaultName;
     }
     s.skin = std::move(*skin);
@@ -90,7 +116,7 @@ Settings Store::load_at_startup(Settings current) {
   if (!guarded(false, [&] { return backend_.open_key(kStatisticsKey); })) {
     if (create_key(kStatisticsKey)) {
       for (const char* value : {"win", "loss", "draw"})
-        write_value(kStatisticsKey, value, kDefaultCount);
+        save_value(kStatisticsKey, value, kDefaultCount);
     } else if (message_) {
       message_(kUnableToCreateKey, kTitle, Icon::None);
     }
@@ -100,7 +126,7 @@ Settings Store::load_at_startup(Settings current) {
       if (std::optional<std::string> text = read_value(kStatisticsKey, value)) {
         into = std::move(*text);  // kept as text, digits or not
       } else {
-        write_value(kStatisticsKey, value, kDefaultCount);
+        save_value(kStatisticsKey, value, kDefaultCount);
         into = kDefaultCount;
       }
     };
@@ -116,12 +142,13 @@ void Store::save_all(const Settings& settings) {
     backend_.begin_batch();
     return 0;
   });
-  write_value(kParametersKey, "skin", settings.skin);
-  write_value(kParametersKey, "name", settings.player_name);
-  write_value(kStatisticsKey, "win", settings.win);
-  write_value(kStatisticsKey, "loss", settings.loss);
-  write_value(kStatisticsKey, "draw", settings.draw);
-  guarded(false, [&] { return backend_.end_batch(); });
+  bool ok = write_value(kParametersKey, "skin", settings.skin);
+  ok = write_value(kParametersKey, "name", settings.player_name) && ok;
+  ok = write_value(kStatisticsKey, "win", settings.win) && ok;
+  ok = write_value(kStatisticsKey, "loss", settings.loss) && ok;
+  ok = write_value(kStatisticsKey, "draw", settings.draw) && ok;
+  ok = guarded(false, [&] { return backend_.end_batch(); }) && ok;
+  if (!ok) tell_failed_save();
 }
 
 }  // namespace blefino::store

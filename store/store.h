@@ -55,6 +55,13 @@ class StoreBackend {
   // the previous save intact. end_batch() is true when everything was written.
   virtual void begin_batch() {}
   virtual bool end_batch() { return true; }
+
+  // Clears what an interrupted save left behind; called at start-up.
+  virtual void remove_leftovers() {}
+  // Where the values are kept and why the last write failed, in words for
+  // the player; empty when there is nothing to say.
+  virtual std::string location() const { return {}; }
+  virtual std::string last_error() const { return {}; }
 };
 
 // (text, title, icon): a modal message with an OK button.
@@ -64,6 +71,9 @@ using MessageFn =
 // The store as the game uses it. It never throws: an unexpected error inside
 // an operation is shown as "ERROR #<number> : <description>" and the operation
 // fails (create and write return false, read returns the empty text).
+// The first save of a run that fails is told to the player, with where and
+// why; the game goes on with the values in memory and later saves try again
+// without a word.
 class Store {
  public:
   Store(StoreBackend& backend, MessageFn message);
@@ -73,24 +83,31 @@ class Store {
   // Missing (or too long) values read as nothing.
   std::optional<std::string> read_value(const std::string& path, const std::string& name);
 
-  // Loads the five values at start-up, writing defaults for what is missing.
+  // Loads the five values at start-up, writing defaults for what is missing,
+  // after clearing what an interrupted save of an earlier run left behind.
   // When a key cannot be created, "Unable to Create Key." is shown once for it
   // and the game runs on: the name and back keep what `current` holds, the
   // counts become "0".
   Settings load_at_startup(Settings current = {});
 
   // Writes all five values: skin and name, then win, loss and draw.
-  // The results are not examined; the next save tries again.
   void save_all(const Settings& settings);
 
  private:
   void show_error(int number, const std::string& description);
+  // Writes a value, telling the player when it fails for the first time.
+  bool save_value(const std::string& path, const std::string& name, const std::string& text);
+  void tell_failed_save();
   template <typename Result, typename Op>
   Result guarded(Result on_error, Op op);
 
   StoreBackend& backend_;
   MessageFn message_;
+  bool failed_save_told_ = false;
 };
+
+// What the player is told when a save fails: what, where and why.
+std::string failed_save_text(const std::string& location, const std::string& reason);
 
 // True for the names the start-up window refuses: empty, or exactly one of
 // the opponents' names.

@@ -1,6 +1,5 @@
 #include "qt_host.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
@@ -8,6 +7,7 @@
 #include <QTimer>
 
 #include "carddesk.h"
+#include "message_box_builder.h"
 
 namespace blefino {
 
@@ -16,39 +16,13 @@ QtHost::QtHost(SaveAll save_all, std::chrono::milliseconds pause_length)
       pause_length_(pause_length),
       exit_([] { QCoreApplication::exit(0); }) {}
 
-std::unique_ptr<QMessageBox> QtHost::makeMessageBox(const std::string& text,
-                                                    const std::string& title, Icon icon,
-                                                    Buttons buttons, QWidget* parent) {
-  auto box = std::make_unique<QMessageBox>(parent);
-  box->setWindowTitle(QString::fromStdString(title));
-  box->setText(QString::fromStdString(text));
-  box->setTextFormat(Qt::PlainText);  // a player's name is shown as typed
-  switch (icon) {
-    case Icon::None: box->setIcon(QMessageBox::NoIcon); break;
-    case Icon::Information: box->setIcon(QMessageBox::Information); break;
-    case Icon::Question: box->setIcon(QMessageBox::Question); break;
-  }
-  if (buttons == Buttons::YesNo) {
-    box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    box->button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
-    box->button(QMessageBox::No)->setText(QStringLiteral("Нет"));
-    box->setDefaultButton(QMessageBox::Yes);
-  } else {
-    box->setStandardButtons(QMessageBox::Ok);
-    box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
-    box->setDefaultButton(QMessageBox::Ok);
-  }
-  box->setWindowModality(Qt::ApplicationModal);
-  return box;
-}
-
 Answer QtHost::message(const std::string& text, const std::string& title, Icon icon,
                        Buttons buttons) {
   const Answer fallback = buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
   if (ending_) return fallback;
   show_model();  // the player reads the verdict while seeing the table
 
-  auto box = makeMessageBox(text, title, icon, buttons, window_);
+  auto box = make_message_box(text, title, icon, buttons, window_);
   QMessageBox::StandardButton pressed = QMessageBox::NoButton;
   if (interceptor_) {
     pressed = interceptor_(*box);
@@ -57,12 +31,7 @@ Answer QtHost::message(const std::string& text, const std::string& title, Icon i
     pressed = box->standardButton(box->clickedButton());
   }
   if (ending_) return fallback;
-  switch (pressed) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Ok: return Answer::Ok;
-    default: return fallback;  // closed some other way
-  }
+  return answer_of(pressed, buttons);
 }
 
 void QtHost::pause() {

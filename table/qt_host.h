@@ -33,11 +33,6 @@ class QtHost : public Host {
   void setExitAction(std::function<void()> exit_action) { exit_ = std::move(exit_action); }
   bool ending() const { return ending_; }
 
-  // The message box as the player sees it: text, title, icon, Russian buttons.
-  static std::unique_ptr<QMessageBox> makeMessageBox(const std::string& text,
-                                                     const std::string& title, Icon icon,
-                                                     Buttons buttons, QWidget* parent = nullptr);
-
   Answer message(const std::string& text, const std::string& title, Icon icon,
                  Buttons buttons) override;
   void pause() override;

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "app_icon.h"
+#include "message_box_builder.h"
 #include "placement.h"
 
 #ifndef BLEFINO_VERSION_MAJOR
@@ -38,6 +39,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect wher
 
 FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmAbout"));
+  setWindowFlags(kFixedWindowFlags);
   setWindowTitle(QStringLiteral("О программе"));
   setModal(true);
   setFixedSize(px(4110), px(1740));

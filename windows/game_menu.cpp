@@ -29,7 +29,8 @@ GameMenu install_game_menu(QMainWindow& window, Game& g) {
     chooser.exec();
   };
   actions.statistics = [&g, owner] {
-    FrmStatistika stats(g.settings, owner);
+    FrmStatistika stats(
+        g.settings, [&g](const Settings& s) { g.host.save_all(s); }, owner);
     stats.exec();
   };
   actions.help = [owner] {

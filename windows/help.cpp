@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QStringList>
 
+#include "message_box_builder.h"
 #include "placement.h"
 
 namespace blefino::windows {
@@ -38,6 +39,7 @@ const QString& help_text() {
 
 Help::Help(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Help"));
+  setWindowFlags(kFixedWindowFlags);
   setWindowTitle(QStringLiteral("Справка "));
   setModal(true);
   setFixedSize(px(6810), px(4305));

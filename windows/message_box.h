@@ -1,5 +1,5 @@
 #pragma once
-// The game's modal message box, and a way for tests to answer it instead.
+// How the front windows ask: a real message box, or a test's answer instead.
 
 #include <functional>
 #include <string>
@@ -14,11 +14,7 @@ namespace blefino::windows {
 using AskFn = std::function<Answer(const std::string& text, const std::string& title, Icon icon,
                                    Buttons buttons)>;
 
-// A real message box over `parent`, with Russian Yes/No captions.
-Answer show_message_box(const std::string& text, const std::string& title, Icon icon,
-                        Buttons buttons, QWidget* parent);
-
-// `ask` when it is set, otherwise a real message box over `parent`.
+// `ask` when it is set, otherwise the game's message box over `parent`.
 AskFn asker(AskFn ask, QWidget* parent);
 
 }  // namespace blefino::windows

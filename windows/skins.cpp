@@ -9,6 +9,7 @@
 #include "form1.h"
 #include "core/game.h"
 #include "core/table_model.h"
+#include "message_box_builder.h"
 #include "placement.h"
 
 namespace blefino::windows {
@@ -20,6 +21,7 @@ constexpr QSize kPreviewSize(71, 96);  // a card at full size
 
 Skins::Skins(Game& g, QWidget* parent) : QDialog(parent), g_(g) {
   setObjectName(QStringLiteral("skins"));
+  setWindowFlags(kFixedWindowFlags);
   setWindowTitle(QStringLiteral("Рубашки"));
   setModal(true);
   setFixedSize(px(6615), px(3420));

@@ -4,11 +4,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-#include <cctype>
-#include <limits>
 
 #include "form1.h"
 #include "stored_count.h"
+#include "message_box_builder.h"
 #include "placement.h"
 
 namespace blefino::windows {
@@ -19,6 +18,17 @@ QString percent_text(double fraction, const QLocale& locale) {
 
 namespace {
 
+// A count is shown as stored, unless its number is beyond what a count can
+// be: a negative one shows as 0 and a huge one as the largest count, so the
+// rows always add up to the games played.
+QString shown_count(const std::string& text) {
+  const std::int64_t n = stored_count(text);
+  const std::size_t first = text.find_first_not_of(" \t");
+  const bool negative = first != std::string::npos && text[first] == '-';
+  if (n == kMaxCount || (negative && n == 0)) return QString::number(n);
+  return QString::fromStdString(text);
+}
+
 QLabel* panel_label(QWidget* panel, const QString& name, const QString& text, QRect where) {
   auto* label = new QLabel(text, panel);
   label->setObjectName(name);
@@ -28,9 +38,11 @@ QLabel* panel_label(QWidget* panel, const QString& name, const QString& text, QR
 
 }  // namespace
 
-FrmStatistika::FrmStatistika(Settings& settings, QWidget* parent, const QLocale& locale)
-    : QDialog(parent), settings_(settings) {
+FrmStatistika::FrmStatistika(Settings& settings, SaveFn save_all, QWidget* parent,
+                             const QLocale& locale)
+    : QDialog(parent), settings_(settings), save_all_(std::move(save_all)) {
   setObjectName(QStringLiteral("frmStatistika"));
+  setWindowFlags(kFixedWindowFlags);
   setWindowTitle(QStringLiteral("Статистика"));
   setModal(true);
   setFixedSize(px(3120), px(2280));
@@ -108,7 +120,8 @@ void FrmStatistika::showEvent(QShowEvent* event) {
 }
 
 void FrmStatistika::fill(const QLocale& locale) {
-  const long long total = stored_count(settings_.loss) + stored_count(settings_.win) +
+  // At most three times the largest count: no overflow.
+  const std::int64_t total = stored_count(settings_.loss) + stored_count(settings_.win) +
                           stored_count(settings_.draw);
   games_total_ = QString::number(total);
   figures_[0]->setText(games_total_);
@@ -119,7 +132,7 @@ void FrmStatistika::fill(const QLocale& locale) {
   const double t = static_cast<double>(total);
   const std::string* counts[] = {&settings_.win, &settings_.loss, &settings_.draw};
   for (int i = 0; i < 3; ++i) {
-    figures_[1 + i]->setText(QString::fromStdString(*counts[i]));
+    figures_[1 + i]->setText(shown_count(*counts[i]));
     figures_[5 + i]->setText(percent_text(stored_count(*counts[i]) / t, locale));
   }
 }
@@ -131,8 +144,10 @@ void FrmStatistika::zero() {
 
 void FrmStatistika::clean() {
   zero();
-  // Only the counts in memory: the store keeps the old ones until the next save.
   settings_.win = settings_.loss = settings_.draw = "0";
+  // Saved now: otherwise the old counts would come back at the next start
+  // unless a game ended first.
+  if (save_all_) save_all_(settings_);
   ok_->setFocus();
 }
 

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QLocale>
 #include <array>
+#include <functional>
 
 #include "host.h"
 
@@ -13,7 +14,6 @@ class QPushButton;
 class QTimer;
 
 namespace blefino::windows {
-
 
 // f x 100 with exactly two decimals in the locale's way of writing numbers,
 // followed by "%": 1/3 gives "33.33%" or "33,33%".
@@ -25,9 +25,11 @@ class FrmStatistika : public QDialog {
   static constexpr int kGlobeFrames = 14;
   static constexpr int kGlobeInterval = 100;  // ms
 
-  // Reads the counts of `settings` now; "Очистить" sets them to "0" there.
-  // Nothing is written to the store from here.
-  explicit FrmStatistika(Settings& settings, QWidget* parent = nullptr,
+  using SaveFn = std::function<void(const Settings&)>;
+
+  // Reads the counts of `settings` now; "Очистить" sets them to "0" there
+  // and saves all at once, so the reset outlives the run.
+  explicit FrmStatistika(Settings& settings, SaveFn save_all = {}, QWidget* parent = nullptr,
                          const QLocale& locale = QLocale());
 
   // Label2(i): 0 games played, 1 wins, 2 losses, 3 draws, 5..7 their shares.
@@ -52,6 +54,7 @@ class FrmStatistika : public QDialog {
   void tick();
 
   Settings& settings_;
+  SaveFn save_all_;
   std::array<QLabel*, 4> captions_{};
   std::array<QLabel*, 8> figures_{};  // element 4 unused
   QLabel* shape_ = nullptr;

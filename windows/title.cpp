@@ -8,6 +8,7 @@
 
 #include "app_icon.h"
 #include "core/game.h"
+#include "message_box_builder.h"
 #include "placement.h"
 #include "store.h"
 
@@ -32,6 +33,7 @@ Title::Title(Settings& settings, bool& open_cards_allowed, SaveFn save_all, AskF
       save_all_(std::move(save_all)),
       ask_(asker(std::move(ask), this)) {
   setObjectName(QStringLiteral("Title"));
+  setWindowFlags(kFixedWindowFlags);
   setWindowTitle(QStringLiteral("Карточная игра"));
   setFixedSize(px(5745), px(1005));
 

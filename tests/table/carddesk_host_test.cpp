@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "carddesk.h"
+#include "message_box_builder.h"
 #include "qt_host.h"
 
 namespace blefino {
@@ -22,7 +23,7 @@ std::vector<QString> captions(const QMessageBox& box) {
   return out;
 }
 
-TEST(QtHostMessages, BoxesCarryExactTextTitleIconAndRussianButtons) {
+TEST(QtHostMessages, BoxesCarryExactTextTitleIconAndRussianButtonsAndFitTheirTitle) {
   struct Case {
     const char *text, *title;
     Icon icon;
@@ -39,16 +40,21 @@ TEST(QtHostMessages, BoxesCarryExactTextTitleIconAndRussianButtons) {
       // A player's name is shown as typed, never read as markup.
       {"<b>Вася</b>, забирай", "GRUB", Icon::Question, Buttons::Ok, QMessageBox::Question,
        {QStringLiteral("OK")}},
+      // An opponent's name in the title is never cut short.
+      {"Отбой", "BARNABY KROSS", Icon::None, Buttons::Ok, QMessageBox::NoIcon, {QStringLiteral("OK")}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
-    auto box = QtHost::makeMessageBox(c.text, c.title, c.icon, c.buttons);
+    auto box = make_message_box(c.text, c.title, c.icon, c.buttons);
     EXPECT_EQ(box->text(), QString::fromUtf8(c.text));
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
     EXPECT_EQ(box->windowTitle(), QString::fromUtf8(c.title));
     EXPECT_EQ(box->icon(), c.shown);
     EXPECT_EQ(captions(*box), c.captions);
     EXPECT_EQ(box->defaultButton(), box->buttons().front());  // Yes or OK
+    box->show();  // the box sizes itself when shown
+    EXPECT_GE(box->width(), title_bar_width(box->windowTitle()));
+    EXPECT_FALSE(box->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
   }
 }
 

@@ -1,0 +1,238 @@
+#include "ini_text.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace blefino::store {
+namespace {
+
+bool same_name(const QByteArray& a, const QByteArray& b) {
+  return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+IniSection& section_named(IniDocument& document, const QByteArray& name) {
+  for (IniSection& s : document)
+    if (same_name(s.name, name)) return s;
+  document.push_back({name, {}});
+  return document.back();
+}
+
+IniEntry* entry_named(IniSection& section, const QByteArray& key) {
+  for (IniEntry& e : section.entries)
+    if (same_name(e.key, key)) return &e;
+  return nullptr;
+}
+
+bool is_hex_digit(unsigned char c) {
+  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+int hex_value(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+int octal_value(char c) { return c >= '0' && c <= '7' ? c - '0' : -1; }
+
+char escape_letter(unsigned char c) {
+  switch (c) {
+    case '\a': return 'a';
+    case '\b': return 'b';
+    case '\f': return 'f';
+    case '\n': return 'n';
+    case '\r': return 'r';
+    case '\t': return 't';
+    case '\v': return 'v';
+    default: return 0;
+  }
+}
+
+char escaped_char(char letter) {
+  switch (letter) {
+    case 'a': return '\a';
+    case 'b': return '\b';
+    case 'f': return '\f';
+    case 'n': return '\n';
+    case 'r': return '\r';
+    case 't': return '\t';
+    case 'v': return '\v';
+    case '"': case '?': case '\'': case '\\': return letter;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+IniDocument parse_ini(const QByteArray& text) {
+  IniDocument document;
+  QByteArray current;
+  bool in_section = false;
+  for (const QByteArray& whole : text.split('\n')) {
+    const QByteArray line = whole.trimmed();
+    if (line.isEmpty() || line.startsWith(';')) continue;
+    if (line.startsWith('[')) {
+      // A header missing its "]" still names its section.
+      const qsizetype close = line.lastIndexOf(']');
+      current = line.mid(1, close > 0 ? close - 1 : -1).trimmed();
+      section_named(document, current);
+      in_section = true;
+      continue;
+    }
+    const qsizetype equals = line.indexOf('=');
+    const QByteArray key = equals > 0 ? line.left(equals).trimmed() : QByteArray();
+    if (key.isEmpty()) continue;  // not a setting: skipped, the rest still counts
+    if (!in_section) {
+      current = "General";
+      in_section = true;
+    }
+    set_raw(document, section_named(document, current).name, key, line.mid(equals + 1));
+  }
+  return document;
+}
+
+QByteArray ini_text(const IniDocument& document) {
+  QByteArray out;
+  for (const IniSection& section : document) {
+    if (section.entries.empty()) continue;
+    if (!out.isEmpty()) out += '\n';
+    out += '[' + section.name + "]\n";
+    std::vector<IniEntry> sorted = section.entries;
+    std::sort(sorted.begin(), sorted.end(),
+              [](const IniEntry& a, const IniEntry& b) { return a.key < b.key; });
+    for (const IniEntry& e : sorted) out += e.key + '=' + e.raw + '\n';
+  }
+  return out;
+}
+
+bool has_section(const IniDocument& document, const QByteArray& section) {
+  return std::any_of(document.begin(), document.end(),
+                     [&](const IniSection& s) { return same_name(s.name, section); });
+}
+
+std::optional<QByteArray> find_raw(const IniDocument& document, const QByteArray& section,
+                                   const QByteArray& key) {
+  for (const IniSection& s : document) {
+    if (!same_name(s.name, section)) continue;
+    for (const IniEntry& e : s.entries)
+      if (same_name(e.key, key)) return e.raw;
+  }
+  return std::nullopt;
+}
+
+void set_raw(IniDocument& document, const QByteArray& section, const QByteArray& key,
+             QByteArray raw) {
+  IniSection& s = section_named(document, section);
+  s.name = section;
+  if (IniEntry* e = entry_named(s, key)) {
+    e->key = key;
+    e->raw = std::move(raw);
+  } else {
+    s.entries.push_back({key, std::move(raw)});
+  }
+}
+
+QByteArray escaped_value(const QString& text) {
+  // A text that starts with "@" gets a second one, so it is never taken for
+  // one of the markers such as "@Invalid()".
+  const QByteArray utf8 = (text.startsWith(QLatin1Char('@')) ? QLatin1Char('@') + text : text).toUtf8();
+  QByteArray out;
+  bool quotes = false;
+  bool digit_needs_escape = false;  // after "\x1" a plain "2" would join the number
+  for (const char c : utf8) {
+    const auto ch = static_cast<unsigned char>(c);
+    if (ch == ';' || ch == ',' || ch == '=') quotes = true;
+    if (digit_needs_escape && is_hex_digit(ch)) {
+      out += "\\x" + QByteArray::number(ch, 16);
+      continue;
+    }
+    digit_needs_escape = false;
+    if (ch == 0) {
+      out += "\\0";
+      digit_needs_escape = true;
+    } else if (const char letter = escape_letter(ch)) {
+      out += '\\';
+      out += letter;
+    } else if (ch == '"' || ch == '\\') {
+      out += '\\';
+      out += c;
+    } else if (ch <= 0x1F) {
+      out += "\\x" + QByteArray::number(ch, 16);
+      digit_needs_escape = true;
+    } else {
+      out += c;  // UTF-8 as it is
+    }
+  }
+  if (quotes || out.startsWith(' ') || out.endsWith(' ')) out = '"' + out + '"';
+  return out;
+}
+
+std::optional<QString> unescaped_value(const QByteArray& raw) {
+  QString result;
+  QStringList items;
+  bool is_list = false, in_quotes = false, quoted = false;
+  qsizetype i = 0;
+  qsizetype keep = 0;  // trailing blanks before this position were meant
+  const qsizetype n = raw.size();
+  auto skip_blanks = [&] {
+    while (i < n && (raw[i] == ' ' || raw[i] == '\t')) ++i;
+  };
+  auto chop_blanks = [&] {
+    while (result.size() > keep && (result.back() == u' ' || result.back() == u'\t')) result.chop(1);
+  };
+
+  skip_blanks();
+  while (i < n) {
+    const char c = raw[i];
+    if (c == '\\') {
+      if (++i >= n) break;
+      const char letter = raw[i++];
+      if (const char plain = escaped_char(letter)) {
+        result += QLatin1Char(plain);
+      } else if (letter == 'x' || octal_value(letter) >= 0) {
+        const int base = letter == 'x' ? 16 : 8;
+        char16_t code = letter == 'x' ? 0 : static_cast<char16_t>(octal_value(letter));
+        bool any = letter != 'x';
+        for (int d; i < n && (d = base == 16 ? hex_value(raw[i]) : octal_value(raw[i])) >= 0; ++i) {
+          code = static_cast<char16_t>(code * base + d);
+          any = true;
+        }
+        if (any) result += QChar(code);
+      }  // any other escaped character is dropped
+      keep = result.size();
+    } else if (c == '"') {
+      ++i;
+      quoted = true;
+      in_quotes = !in_quotes;
+      if (!in_quotes) {
+        skip_blanks();
+        keep = result.size();
+      }
+    } else if (c == ',' && !in_quotes) {
+      if (!quoted) chop_blanks();
+      items << result;
+      result.clear();
+      is_list = true;
+      quoted = false;
+      ++i;
+      skip_blanks();
+      keep = 0;
+    } else if (c == ';' && !in_quotes) {
+      break;  // a comment follows
+    } else {
+      qsizetype j = i + 1;
+      while (j < n && raw[j] != '\\' && raw[j] != '"' && raw[j] != ',' && raw[j] != ';') ++j;
+      result += QString::fromUtf8(raw.mid(i, j - i));
+      i = j;
+    }
+  }
+  if (!quoted) chop_blanks();
+
+  if (is_list) return (items << result).join(QStringLiteral(", "));
+  if (result == QLatin1String("@Invalid()")) return std::nullopt;
+  if (result.startsWith(QLatin1String("@@"))) result.remove(0, 1);
+  return result;
+}
+
+}  // namespace blefino::store
