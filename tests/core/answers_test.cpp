@@ -61,7 +61,7 @@ TEST(EndOfGame, ResultsAreCountedSavedBeforeTheQuestionAndAnswered) {
   const Case cases[] = {
       // The human's last card goes out with a believed honest batch.
       {{}, {13}, true, "Блефино: MIRTA проиграла!!!", "save 4/2/1"},
-      {{12}, {}, true, "Блефино: TORVIK проиграл!!!", "save 4/2/1"},
+      {{12}, {}, true, "Блефино: GRUB проиграл!!!", "save 4/2/1"},
       {{}, {}, true, "Блефино: Ничья!!!", "save 3/2/2"},
       {{}, {}, false, "Блефино: Вася, вы проиграли!!!", "save 3/3/1"},
   };
@@ -70,7 +70,7 @@ TEST(EndOfGame, ResultsAreCountedSavedBeforeTheQuestionAndAnswered) {
     t.g.settings.win = "3";
     t.g.settings.loss = "2";
     t.g.settings.draw = "1";
-    t.position(c.cpu1, c.cpu2, {}, 1, 7);
+    t.position(c.cpu1, c.cpu2, {}, 9, 7);
     t.claim_made({44}, c.honest ? 4 : 9);
     t.g.hand(Seat::Cpu1) = pile(c.cpu1);  // the round goes to whoever was wrong
     t.host.yes_no = {Answer::No};
