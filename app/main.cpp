@@ -18,6 +18,7 @@
 #include "random.h"
 #include "store.h"
 #include "title.h"
+#include "ui_font.h"
 
 int main(int argc, char* argv[]) {
 #ifdef BLEFINO_WARM_FONTS
@@ -29,6 +30,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Blefino"));
   QApplication::setWindowIcon(blefino::windows::app_icon());
+  blefino::fonts::install_application_font();
 
   auto backend = blefino::store::make_default_backend();
   blefino::store::Store store(*backend, [](const std::string& text, const std::string& title,
