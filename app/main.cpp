@@ -22,6 +22,7 @@
 #include "store.h"
 #include "title.h"
 #include "app/trace.h"
+#include "ui_font.h"
 
 int main(int argc, char* argv[]) {
   // --help and --version answer before Qt looks for a display.
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Blefino"));
   QApplication::setWindowIcon(blefino::windows::app_icon());
+  blefino::fonts::install_application_font();
 
   // One game at a time per player: a second start hands over to the first
   // and ends before it reads or writes anything.

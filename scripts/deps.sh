@@ -1,17 +1,28 @@
 #!/usr/bin/env bash
 # Installs what building, playing and testing Blefino needs on Debian or Ubuntu.
 # Packages already present are left alone; nothing is downloaded otherwise.
-# Usage: scripts/deps.sh [EXTRA-PACKAGE...]   (scripts/package adds its tools)
+# Usage: scripts/deps.sh [play] [EXTRA-PACKAGE...]
+#   play: only what building the game needs; extra packages are added (scripts/package adds its tools)
 set -euo pipefail
 
+# Building and playing: the compiler, CMake, Qt, and the faces the windows use
+# (Liberation Sans for their text, DejaVu Sans for the cards' corners).
 packages=(
   build-essential cmake ninja-build pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev fonts-dejavu-core
-  xvfb xauth xdotool imagemagick openbox
-  g++-mingw-w64-x86-64-posix wine64
-  "$@"
+  qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2
 )
+# Testing: the test and benchmark libraries, a virtual X server and a window
+# manager to click through the real windows, and the Windows cross build run under Wine.
+if [ "${1:-}" = play ]; then
+  shift
+else
+  packages+=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth xdotool imagemagick openbox
+    g++-mingw-w64-x86-64-posix wine64
+  )
+fi
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

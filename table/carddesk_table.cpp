@@ -11,23 +11,23 @@
 
 #include "carddesk_art.h"
 #include "carddesk_layout.h"
+#include "ui_font.h"
 
 namespace blefino {
 
 namespace {
 
 QFont table_font(int pixel_size, bool underline = false) {
-  // The table's text is bold throughout; DejaVu Sans has every Cyrillic letter
-  // and ships with every Debian desktop.
-  QFont f;
-  f.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
-                 QStringLiteral("Noto Sans"), QStringLiteral("sans-serif")});
-  f.setPixelSize(pixel_size);
-  f.setBold(true);
+  // The table's text is bold throughout.
+  QFont f = fonts::ui_font_px(pixel_size, true);
   f.setUnderline(underline);
-  f.setStyleHint(QFont::SansSerif);
   return f;
 }
+
+// A rank button's text while a claim stands and the buttons are disabled:
+// still readable on the cloth, and the claimed rank brighter than the rest.
+const QColor kRankDisabled{136, 184, 136};
+const QColor kRankClaimed{255, 255, 255};
 
 QLabel* make_label(QWidget* parent, const char* name, QRect geometry, int pixel_size,
                    const QColor& colour, bool underline = false) {
@@ -80,7 +80,11 @@ QCursor cursor_for(Cursor c) {
 }
 
 void sync_label(QLabel* l, const Label& model) {
-  const QString text = QString::fromStdString(model.caption);
+  QString text = QString::fromStdString(model.caption);
+  // A box of one line (the player's name) ends a text too long for it in
+  // "…" rather than cutting it anywhere.
+  const QFontMetrics fm = l->fontMetrics();
+  if (l->height() < 2 * fm.lineSpacing()) text = fm.elidedText(text, Qt::ElideRight, l->width());
   if (l->text() != text) l->setText(text);
   if (l->isVisibleTo(l->parentWidget()) != model.visible) l->setVisible(model.visible);
 }
@@ -140,7 +144,7 @@ CarddeskTable::CarddeskTable(const TableModel& model, QWidget* parent)
   Frame1->setCursor(Qt::PointingHandCursor);
   QPalette fp = Frame1->palette();
   fp.setColor(QPalette::WindowText, kGreenText);
-  fp.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0, 120, 0));
+  fp.setColor(QPalette::Disabled, QPalette::WindowText, kRankDisabled);
   fp.setColor(QPalette::Window, kFelt);
   fp.setColor(QPalette::Light, QColor(0, 150, 0));
   fp.setColor(QPalette::Dark, QColor(0, 24, 0));
@@ -201,6 +205,12 @@ void CarddeskTable::sync() {
     const QString caption = QString::fromStdString(o.caption);
     if (r->text() != caption) r->setText(caption);
     if (r->isEnabled() != o.enabled) r->setEnabled(o.enabled);
+    const QColor disabled_text = o.selected ? kRankClaimed : kRankDisabled;
+    if (r->palette().color(QPalette::Disabled, QPalette::WindowText) != disabled_text) {
+      QPalette p = r->palette();
+      p.setColor(QPalette::Disabled, QPalette::WindowText, disabled_text);
+      r->setPalette(p);
+    }
     if (r->isChecked() != o.selected) {
       // Only the player's own clicks reach the game; the model's selection is
       // shown without a signal, and "none selected" must be possible too.

@@ -6,6 +6,7 @@
 #include "app_icon.h"
 #include "message_box_builder.h"
 #include "placement.h"
+#include "ui_font.h"
 
 #ifndef BLEFINO_VERSION_MAJOR
 #error "the build passes the program's version (BLEFINO_VERSION_MAJOR/MINOR/PATCH)"
@@ -26,12 +27,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect wher
   auto* l = new QLabel(text, parent);
   l->setObjectName(QString::fromLatin1(name));
   l->setGeometry(where);
-  if (bold) {
-    QFont f = l->font();
-    f.setPointSizeF(8.25);
-    f.setBold(true);
-    l->setFont(f);
-  }
+  if (bold) l->setFont(fonts::ui_font_pt(8.25, true));
   return l;
 }
 
@@ -43,6 +39,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("О программе"));
   setModal(true);
   setFixedSize(px(4110), px(1740));
+  setFont(fonts::ui_font_pt(8));
 
   title_ = label(this, "lblTitle", QStringLiteral("Карточная игра -  \"Блефино\""),
                  twips(105, 120, 3915, 225), true);

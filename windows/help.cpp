@@ -1,11 +1,15 @@
 #include "help.h"
 
-#include <QPlainTextEdit>
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QStringList>
 
 #include "message_box_builder.h"
 #include "placement.h"
+#include "ui_font.h"
 
 namespace blefino::windows {
 
@@ -43,26 +47,35 @@ Help::Help(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Справка "));
   setModal(true);
   setFixedSize(px(6810), px(4305));
+  setFont(fonts::ui_font_pt(8));
   setAutoFillBackground(true);
   QPalette pal = palette();
   pal.setColor(QPalette::Window, QColor(128, 128, 255));
   setPalette(pal);
 
-  text_ = new QPlainTextEdit(this);
+  text_ = new QTextEdit(this);
   text_->setObjectName(QStringLiteral("txtHelp"));
   text_->setGeometry(twips(120, 120, 6615, 4095));
-  QFont small = text_->font();  // the rules were written for 8-point lines
-  small.setPointSizeF(8);
-  text_->setFont(small);
+  text_->setFont(fonts::ui_font_pt(8));
+  text_->setAcceptRichText(false);
   // The box shows lines, not CR LF pairs; each line is a block of its own.
   QString shown = help_text();
   shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   text_->setPlainText(shown);
+  // The rules were written for the 8-point lines of a narrow face, 12 pixels
+  // apart, in a box with a thin margin: so all 21 lines, the longest wrapped
+  // once, stand in it with no scroll bar.
+  text_->document()->setDocumentMargin(2);
+  QTextCursor all(text_->document());
+  all.select(QTextCursor::Document);
+  QTextBlockFormat rows;
+  rows.setLineHeight(12, QTextBlockFormat::FixedHeight);
+  all.mergeBlockFormat(rows);
   // Whatever is typed would be lost with the window; reading and copying is enough.
   text_->setReadOnly(true);
   text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   text_->setStyleSheet(QStringLiteral(
-      "QPlainTextEdit { color: rgb(0, 0, 128); background: rgb(192, 192, 255); }"));
+      "QTextEdit { color: rgb(0, 0, 128); background: rgb(192, 192, 255); }"));
 
   ok_ = new QPushButton(QStringLiteral("OK"), this);
   ok_->setObjectName(QStringLiteral("Command1"));

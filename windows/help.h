@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QString>
 
-class QPlainTextEdit;
+class QTextEdit;
 class QPushButton;
 
 namespace blefino::windows {
@@ -18,14 +18,14 @@ class Help : public QDialog {
  public:
   explicit Help(QWidget* parent = nullptr);
 
-  QPlainTextEdit* textBox() const { return text_; }
+  QTextEdit* textBox() const { return text_; }
   QPushButton* okButton() const { return ok_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
-  QPlainTextEdit* text_ = nullptr;
+  QTextEdit* text_ = nullptr;
   QPushButton* ok_ = nullptr;
 };
 

@@ -11,6 +11,7 @@
 #include "core/table_model.h"
 #include "message_box_builder.h"
 #include "placement.h"
+#include "ui_font.h"
 
 namespace blefino::windows {
 
@@ -25,6 +26,7 @@ Skins::Skins(Game& g, QWidget* parent) : QDialog(parent), g_(g) {
   setWindowTitle(QStringLiteral("Рубашки"));
   setModal(true);
   setFixedSize(px(6615), px(3420));
+  setFont(fonts::ui_font_pt(8));
   setAutoFillBackground(true);
   QPalette pal = palette();
   pal.setColor(QPalette::Window, Qt::black);
@@ -48,10 +50,7 @@ Skins::Skins(Game& g, QWidget* parent) : QDialog(parent), g_(g) {
   auto* caption = new QLabel(QStringLiteral("Выбранная"), this);
   caption->setObjectName(QStringLiteral("Label1"));
   caption->setGeometry(twips(5160, 120, 1335, 375));
-  QFont cf = caption->font();
-  cf.setPointSizeF(9.75);
-  cf.setBold(true);
-  caption->setFont(cf);
+  caption->setFont(fonts::ui_font_pt(9.75, true));
   caption->setAlignment(Qt::AlignCenter);
   caption->setStyleSheet(
       QStringLiteral("QLabel { color: white; background: rgb(192, 64, 0); }"));
@@ -65,10 +64,7 @@ Skins::Skins(Game& g, QWidget* parent) : QDialog(parent), g_(g) {
   ok_ = new QPushButton(QStringLiteral("OK"), this);
   ok_->setObjectName(QStringLiteral("Command1"));
   ok_->setGeometry(twips(5160, 2160, 1335, 1095));
-  QFont bf = ok_->font();
-  bf.setPointSizeF(18);
-  bf.setBold(true);
-  ok_->setFont(bf);
+  ok_->setFont(fonts::ui_font_pt(18, true));
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &Skins::applyChoice);
 }

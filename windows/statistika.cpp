@@ -9,6 +9,7 @@
 #include "stored_count.h"
 #include "message_box_builder.h"
 #include "placement.h"
+#include "ui_font.h"
 
 namespace blefino::windows {
 
@@ -46,9 +47,7 @@ FrmStatistika::FrmStatistika(Settings& settings, SaveFn save_all, QWidget* paren
   setWindowTitle(QStringLiteral("Статистика"));
   setModal(true);
   setFixedSize(px(3120), px(2280));
-  QFont small = font();  // the table of results is laid out for 8-point text
-  small.setPointSizeF(8);
-  setFont(small);
+  setFont(fonts::ui_font_pt(8));  // the table of results is laid out for 8-point text
   setAutoFillBackground(true);
   QPalette pal = palette();
   pal.setColor(QPalette::Window, QColor(128, 128, 255));
@@ -74,9 +73,11 @@ FrmStatistika::FrmStatistika(Settings& settings, SaveFn save_all, QWidget* paren
     figures_[i] = panel_label(panel, QStringLiteral("Label2_%1").arg(i), QStringLiteral("100"),
                               twips(1440, top, 495, 255));
   }
+  // The shares reach to the end of the rules, not 615 twips: "100,00%" is
+  // a little wider than that in any face of Arial's widths.
   for (int i = 5; i <= 7; ++i)
     figures_[i] = panel_label(panel, QStringLiteral("Label2_%1").arg(i), QStringLiteral("100%"),
-                              twips(2040, 480 + 360 * (i - 5), 615, 255));
+                              twips(2040, 480 + 360 * (i - 5), 720, 255));
 
   for (int i = 0; i < 4; ++i) {
     auto* line = new QFrame(panel);

@@ -11,19 +11,9 @@
 #include "message_box_builder.h"
 #include "placement.h"
 #include "store.h"
+#include "ui_font.h"
 
 namespace blefino::windows {
-
-namespace {
-
-QFont sized(const QFont& base, qreal points, bool bold) {
-  QFont f(base);
-  f.setPointSizeF(points);
-  f.setBold(bold);
-  return f;
-}
-
-}  // namespace
 
 Title::Title(Settings& settings, bool& open_cards_allowed, SaveFn save_all, AskFn ask,
              QWidget* parent)
@@ -36,10 +26,11 @@ Title::Title(Settings& settings, bool& open_cards_allowed, SaveFn save_all, AskF
   setWindowFlags(kFixedWindowFlags);
   setWindowTitle(QStringLiteral("Карточная игра"));
   setFixedSize(px(5745), px(1005));
+  setFont(fonts::ui_font_pt(8));
 
   auto* title = new QLabel(QStringLiteral("Блефино"), this);
   title->setObjectName(QStringLiteral("Label2"));
-  title->setFont(sized(font(), 18, false));
+  title->setFont(fonts::ui_font_pt(18, false));
   title->setGeometry(twips(120, 0, 4575, 495));
 
   auto* image = new QLabel(this);
@@ -51,13 +42,13 @@ Title::Title(Settings& settings, bool& open_cards_allowed, SaveFn save_all, AskF
 
   auto* prompt = new QLabel(QStringLiteral("Ваше имя:"), this);
   prompt->setObjectName(QStringLiteral("Label1"));
-  prompt->setFont(sized(font(), 12, true));
+  prompt->setFont(fonts::ui_font_pt(12, true));
   prompt->setGeometry(twips(0, 480, 1935, 495));
   prompt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   name_ = new QLineEdit(QString::fromStdString(settings_.player_name), this);
   name_->setObjectName(QStringLiteral("Text1"));
-  name_->setFont(sized(font(), 12, true));
+  name_->setFont(fonts::ui_font_pt(12, true));
   name_->setGeometry(twips(1560, 480, 2415, 420));
   QPalette lavender = name_->palette();
   lavender.setColor(QPalette::Base, QColor(192, 192, 255));
@@ -69,7 +60,7 @@ Title::Title(Settings& settings, bool& open_cards_allowed, SaveFn save_all, AskF
 
   ok_ = new QPushButton(QStringLiteral("OK"), this);
   ok_->setObjectName(QStringLiteral("Command1"));
-  ok_->setFont(sized(font(), 12, true));
+  ok_->setFont(fonts::ui_font_pt(12, true));
   ok_->setGeometry(twips(4080, 480, 615, 375));
   ok_->setDefault(true);
   ok_->setAutoDefault(true);

@@ -3,7 +3,9 @@
 # usage: tests/app/take_screenshots.sh BUILD_DIR [OUTPUT_DIR]
 #   table-start.png  the table right after the deal
 #   table-open.png   mid-game, the opponents' cards turned up (BLEFINO_OPEN_CARDS=1)
+#   table-play.png   a game in progress as a player sees it: two cards laid
 #   table-20.png     the player holding 20 cards (blefino-table-scene)
+# With openbox installed the windows get a window manager, as on a desktop.
 set -eu
 if [ "${1:-}" != "--inside" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --inside "$@"
@@ -13,9 +15,13 @@ build=$(cd "$1" && pwd)
 out=${2:-$(dirname "$0")/../../docs/screenshots}
 mkdir -p "$out"
 export QT_QPA_PLATFORM=xcb
+if command -v openbox >/dev/null; then
+  openbox & wm=$!
+  sleep 1
+fi
 # A throwaway home: the game saves its settings there, not in the real one.
 home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
+trap 'rm -rf "$home"; [ -n "${wm:-}" ] && kill $wm 2>/dev/null' EXIT
 export HOME="$home" XDG_CONFIG_HOME="$home/.config"
 
 find_table() {
@@ -24,8 +30,9 @@ find_table() {
   [ "${1:-}" = title ] &&
     title=$(timeout 20 xdotool search --sync --onlyvisible --name '^Карточная игра$' | head -1)
   if [ -n "$title" ]; then
-    xdotool windowfocus --sync "$title" 2>/dev/null || true
-    xdotool key --window "$title" Return
+    xdotool windowactivate --sync "$title" 2>/dev/null ||
+      xdotool windowfocus --sync "$title" 2>/dev/null || true
+    xdotool key Return
   fi
   for _ in $(seq 100); do
     win=$(xdotool search --onlyvisible --name '^Игровое поле$' 2>/dev/null | head -1) || true
@@ -70,6 +77,18 @@ for _ in 1 2 3; do
   answer_boxes
 done
 shot table-open.png
+kill $pid; wait $pid 2>/dev/null || true
+
+"$build/app/blefino" & pid=$!
+find_table title; sleep 1
+for _ in 1 2; do
+  click 46 $((menu + 498)); click 46 $((menu + 498))  # raise and lay the first card
+  click $((344 + 40)) $((menu + 272 + 36))        # the main button
+  answer_boxes
+done
+click 126 $((menu + 498)); click 126 $((menu + 498))  # two cards on the stake
+click 206 $((menu + 498)); click 206 $((menu + 498))
+shot table-play.png
 kill $pid; wait $pid 2>/dev/null || true
 
 "$build/tests/app/blefino-table-scene" --human-cards 20 & pid=$!

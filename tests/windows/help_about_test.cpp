@@ -1,5 +1,5 @@
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>

@@ -7,11 +7,17 @@ set -eu
 build=$(cd "$1" && pwd)
 out=$(mkdir -p "${2:-$(dirname "$0")/../../docs/screenshots}" && cd "${2:-$(dirname "$0")/../../docs/screenshots}" && pwd)
 if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$out"
+  XVFB_RUN_INSIDE=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$build" "$out"
 fi
 home=$(mktemp -d)
 pid=
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$home"' EXIT
+wm=
+# With openbox installed the windows get a window manager, as on a desktop.
+if command -v openbox >/dev/null && [ -n "${XVFB_RUN_INSIDE:-}" ]; then
+  openbox & wm=$!
+  sleep 1
+fi
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; [ -n "$wm" ] && kill "$wm" 2>/dev/null; rm -rf "$home"' EXIT
 export HOME="$home" XDG_CONFIG_HOME="$home/.config" QT_QPA_PLATFORM=xcb
 # A player with a few games behind him, so the statistics have something to show.
 mkdir -p "$XDG_CONFIG_HOME/Talvik"
