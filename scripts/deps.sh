@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libgl-dev fonts-dejavu-core
+  qt6-base-dev qt6-base-private-dev libgl-dev fonts-dejavu-core
   xvfb xauth xdotool imagemagick
   g++-mingw-w64-x86-64-posix wine64
 )
