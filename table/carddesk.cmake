@@ -8,6 +8,8 @@ add_library(blefino_table STATIC
   ${CMAKE_CURRENT_LIST_DIR}/carddesk_table.cpp
   ${CMAKE_CURRENT_LIST_DIR}/carddesk_table.h
   ${CMAKE_CURRENT_LIST_DIR}/carddesk_scale.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/carddesk_pictures.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/carddesk_pictures.h
   ${CMAKE_CURRENT_LIST_DIR}/carddesk_keys.cpp
   ${CMAKE_CURRENT_LIST_DIR}/carddesk_access.cpp
   ${CMAKE_CURRENT_LIST_DIR}/carddesk_access.h

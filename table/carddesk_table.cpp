@@ -13,6 +13,7 @@
 #include "carddesk_access.h"
 #include "carddesk_art.h"
 #include "carddesk_layout.h"
+#include "carddesk_pictures.h"
 
 namespace blefino {
 
@@ -158,6 +159,7 @@ CarddeskTable::CarddeskTable(const TableModel& model, QWidget* parent)
     r->setCursor(Qt::PointingHandCursor);
     Option1[static_cast<std::size_t>(k)] = r;
   }
+  pictures_ = new TablePictures([this] { update(); }, this);
   rememberPlacement();
   setupKeys();
   sync();
@@ -238,8 +240,15 @@ void CarddeskTable::paintCloth(QPainter& p) const {
   for (int y = 0; y < height(); y += kBand)
     p.fillRect(QRect(0, y, width(), std::min(kBand, height() - y)), kFelt);
 
-  auto draw = [&](QPoint at, const QPixmap& pm) {
+  auto draw = [&](QPoint at, QSize logical, const TablePictures::Picture& picture) {
+    const QPixmap& pm = picture.pixmap;
     if (pm.isNull()) return;
+    if (!picture.sharp) {
+      // The previous scale's picture, stretched until the sharp one is drawn:
+      // it shows for a moment only, so without smoothing, which costs more.
+      p.drawPixmap(QRectF(at, QSizeF(logical) * scale_), pm, QRectF(pm.rect()));
+      return;
+    }
     const int rows = pm.height(), band = std::max(1, qRound(kBand * dpr));
     for (int y = 0; y < rows; y += band) {
       const int n = std::min(band, rows - y);
@@ -247,14 +256,15 @@ void CarddeskTable::paintCloth(QPainter& p) const {
                    QRectF(0, y, pm.width(), n));
     }
   };
-  auto picture = [&](const Picture& pic, QSize size, bool stretched) {
+  auto card = [&](int element, QSize logical) { return pictures_->get(element, logical, density); };
+  auto picture = [&](const Picture& pic, QSize size) {
     if (!pic.visible || pic.picture == kNoPicture) return;
-    draw(toWidget(QPoint(px(pic.left), px(pic.top))),
-         stretched ? art::card(pic.picture, size, density) : art::card(pic.picture, density));
+    draw(toWidget(QPoint(px(pic.left), px(pic.top))), size, card(pic.picture, size));
   };
 
-  picture(m_.Image1, kPortrait, true);
-  picture(m_.Image2, kPortrait, true);
+  pictures_->beginFrame();
+  picture(m_.Image1, kPortrait);
+  picture(m_.Image2, kPortrait);
 
   p.setPen(QPen(kGreenText, std::max(1, qRound(scale_))));
   p.setBrush(Qt::NoBrush);
@@ -264,18 +274,19 @@ void CarddeskTable::paintCloth(QPainter& p) const {
     for (int i = 1; i <= kHandSlots; ++i) {
       const Slot& s = slot(row, i);
       if (s.visible && s.picture != kNoPicture)
-        draw(slotRect(row, i).topLeft(), art::card(s.picture, density));
+        draw(slotRect(row, i).topLeft(), kCard, card(s.picture, kCard));
     }
   };
   hand(1);
   hand(2);
 
   if (m_.Chesspiece.visible)
-    draw(toWidget(QPoint(px(m_.Chesspiece.left), px(m_.Chesspiece.top))), art::marker(density));
+    draw(toWidget(QPoint(px(m_.Chesspiece.left), px(m_.Chesspiece.top))), kMarker,
+         {art::marker(density), true});
 
-  for (int i = 1; i <= 4; ++i) picture(m_.konpic[static_cast<std::size_t>(i)], kBatchCard, true);
-  picture(m_.heappic, kCard, false);
-  picture(m_.otboypic, kCard, false);
+  for (int i = 1; i <= 4; ++i) picture(m_.konpic[static_cast<std::size_t>(i)], kBatchCard);
+  picture(m_.heappic, kCard);
+  picture(m_.otboypic, kCard);
 
   hand(3);
   if (hasFocus() && keyboard_) paintFocusFrame(p);

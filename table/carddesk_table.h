@@ -20,6 +20,7 @@ class QRadioButton;
 namespace blefino {
 
 class ScaledStyle;
+class TablePictures;
 
 class CarddeskTable : public QWidget {
   Q_OBJECT
@@ -97,6 +98,7 @@ class CarddeskTable : public QWidget {
   QPoint origin_;  // where the table's top left corner lies in the widget
   std::vector<Placed> placed_;
   ScaledStyle* style_ = nullptr;
+  TablePictures* pictures_ = nullptr;  // drawn for the current scale
   int focus_ = 1;  // the hand position the keyboard is on
   bool keyboard_ = false;  // the frame shows once the keyboard plays, until the mouse does
 };

@@ -96,8 +96,9 @@ QPixmap render(QSize logical, qreal dpr, QSize design, const std::function<void(
     return pm;
 }
 
+// With `draw` false, a picture not drawn yet is not drawn now: the answer is null.
 QPixmap cached(Kind kind, int element, QSize logical, qreal dpr, QSize design,
-               const std::function<void(QPainter&)>& paint)
+               const std::function<void(QPainter&)>& paint, bool draw = true)
 {
     if (logical.isEmpty() || !(dpr > 0) || !std::isfinite(dpr) || dpr > 16)
         return {};
@@ -107,9 +108,11 @@ QPixmap cached(Kind kind, int element, QSize logical, qreal dpr, QSize design,
         return {};  // a pixmap needs the application object
     const Key key{kind, element, logical.width(), logical.height(), std::llround(dpr * 1000)};
     Cache& c = *cache();
-    use_density(c, std::get<4>(key));
     auto& map = c.pictures;
     auto it = map.find(key);
+    if (it == map.end() && !draw)
+        return {};
+    use_density(c, std::get<4>(key));
     if (it == map.end())
         it = map.emplace(key, render(logical, dpr, design, paint)).first;
     return it->second;
@@ -136,7 +139,9 @@ QPixmap card(int element, qreal dpr)
     return card(element, card_size(element), dpr);
 }
 
-QPixmap card(int element, QSize logical, qreal dpr)
+namespace {
+
+QPixmap card_picture(int element, QSize logical, qreal dpr, bool draw)
 {
     if (!has_card(element))
         return {};
@@ -148,7 +153,19 @@ QPixmap card(int element, QSize logical, qreal dpr)
             paint_back(p, element / 10);
         else
             paint_face(p, element);
-    });
+    }, draw);
+}
+
+}  // namespace
+
+QPixmap card(int element, QSize logical, qreal dpr)
+{
+    return card_picture(element, logical, dpr, true);
+}
+
+QPixmap card_if_drawn(int element, QSize logical, qreal dpr)
+{
+    return card_picture(element, logical, dpr, false);
 }
 
 bool has_globus(int frame)
