@@ -157,6 +157,25 @@ answer_boxes 6
 kill -0 "$pid" 2>/dev/null || fail "blefino is no longer running"
 xdotool search --onlyvisible --name '^Игровое поле$' >/dev/null || fail "the table window is gone"
 import -window "$win" "$out/xvfb-after-move.png"
+
+# A move from the keyboard alone: the last card raised and laid shows face up
+# in the batch, then Enter ends the move.
+wait_for_human
+xdotool windowfocus --sync "$win" 2>/dev/null
+xdotool key --window "$win" --delay 300 End space space
+laid=0
+for _ in $(seq 50); do [ "$(pixel $batch_x $batch_y)" = "ffffff" ] && laid=1 && break; sleep 0.25; done
+[ "$laid" -eq 1 ] || fail "End, Space, Space did not lay a card"
+xdotool key --window "$win" Return
+wait_for_human
+echo "a card laid from the keyboard"
+
+# The window grows by half, and the table with it: the first card of the hand
+# stands where it is drawn at one and a half times its place.
+xdotool windowmove "$win" 0 0 windowsize "$win" 1191 $((menu + 794))
+sleep 1
+import -window "$win" "$out/xvfb-scaled.png"
+[ "$(pixel $((24 + 45)) $((menu + 687 + 60)))" != "004000" ] || fail "no card where the grown table puts it"
 echo "screenshots in $out"
 
 kill "$pid"
