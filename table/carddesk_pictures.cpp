@@ -1,5 +1,7 @@
 #include "carddesk_pictures.h"
 
+#include <algorithm>
+
 #include "form1.h"
 
 namespace blefino {
@@ -43,6 +45,7 @@ TablePictures::Picture TablePictures::get(int element, QSize logical, qreal dens
   if (pm.isNull() && (frame_.nsecsElapsed() < kFrameBudgetNs || stand_in == previous_.end()))
     pm = form1::card(element, logical, density);
   if (!pm.isNull()) return {sharp_[key] = pm, true};
+  if (stand_in == previous_.end()) return {};  // the store cannot draw it at all
 
   if (std::find(later_.begin(), later_.end(), key) == later_.end()) later_.push_back(key);
   if (!idle_.isActive()) idle_.start();
