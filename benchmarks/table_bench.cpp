@@ -4,8 +4,10 @@
 #include <sys/resource.h>
 
 #include <QApplication>
+#include <QEvent>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 
 #include "carddesk.h"
 #include "core/game.h"
@@ -22,36 +24,92 @@ double cpu_seconds() {
 }
 
 // A dealt game: three hands of 12, the opponents' cards face up, a batch of four.
-void BM_FullTableRedraw(benchmark::State& state) {
-  blefino::QtHost host({}, std::chrono::milliseconds(0));
-  blefino::MtRandom rng(7);
-  blefino::ComputerOpponents opponents;
-  blefino::Game g(host, rng, opponents);
-  g.settings.skin = "3";
-  blefino::Carddesk desk(blefino::view_of(g));
-  host.setWindow(&desk);
-  blefino::new_game(g);
-  g.show_cards = true;
-  for (int i = 0; i < 4; ++i) {
+struct DealtTable {
+  DealtTable() {
+    g.settings.skin = "3";
+    host.setWindow(&desk);
+    blefino::new_game(g);
+    g.show_cards = true;
     blefino::Pile& hand = g.hand(blefino::Seat::Cpu1);
-    g.batch.add(hand.last());
-    hand.remove(hand.count());
-    hand.add(g.batch.last());  // back in the hand: it stays 12
+    for (int i = 0; i < 4; ++i) {
+      g.batch.add(hand.last());
+      hand.remove(hand.count());
+      hand.add(g.batch.last());  // back in the hand: it stays 12
+    }
+    g.batch_face_up = true;
+    desk.show();
   }
-  g.batch_face_up = true;
-  desk.show();
-
-  QWidget* table = desk.table();
-  QImage image(table->size() * desk.devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
-  image.setDevicePixelRatio(desk.devicePixelRatioF());
-  table->render(&image);  // warm the picture cache, as the first deal does
-  for (auto _ : state) {
+  // The window at `size`, laid out (on the offscreen platform that paints it
+  // too). The image to draw into is made once, as large as the largest table.
+  void resize(QSize size) {
+    desk.resize(size);
+    QApplication::processEvents();
+    if (image.isNull()) {
+      image = QImage(QSize(1920, 1080) * desk.devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+      image.setDevicePixelRatio(desk.devicePixelRatioF());
+    }
+  }
+  void redraw() {
     desk.showModel();
-    table->render(&image);
+    desk.table()->render(&image);
     benchmark::DoNotOptimize(image.constBits());
   }
+
+  blefino::QtHost host{{}, std::chrono::milliseconds(0)};
+  blefino::MtRandom rng{7};
+  blefino::ComputerOpponents opponents;
+  blefino::Game g{host, rng, opponents};
+  blefino::Carddesk desk{blefino::view_of(g)};
+  QImage image;
+};
+
+// The table at its own size.
+void BM_FullTableRedraw(benchmark::State& state) {
+  DealtTable t;
+  t.resize(t.desk.size());
+  t.redraw();  // warm the picture cache, as the first deal does
+  for (auto _ : state) t.redraw();
 }
 BENCHMARK(BM_FullTableRedraw)->Unit(benchmark::kMillisecond)->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// A 1920 x 1080 window: the table twice its size, pictures drawn for that scale.
+void BM_MaximisedTableRedraw(benchmark::State& state) {
+  DealtTable t;
+  t.resize({1920, 1080});
+  t.redraw();
+  for (auto _ : state) t.redraw();
+  const QSize table = t.desk.table()->size();
+  state.counters["scale"] = std::min(table.width() / 794.0, table.height() / 529.0);
+}
+BENCHMARK(BM_MaximisedTableRedraw)->Unit(benchmark::kMillisecond)->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+
+// One step of dragging the window's corner between the table's own size and
+// 1920 x 1080 (scale 1 to 2.04), a new scale every step: the window is
+// resized, every control placed and given its font anew, the window painted
+// (the offscreen platform paints on a resize as a screen would) with what
+// pictures the frame has time to draw, and one idle pass draws more.
+void BM_ResizeStep(benchmark::State& state) {
+  DealtTable t;
+  struct PaintCount : QObject {
+    bool eventFilter(QObject*, QEvent* e) override {
+      paints += e->type() == QEvent::Paint;
+      return false;
+    }
+    int paints = 0;
+  } count;
+  t.desk.table()->installEventFilter(&count);
+  const QSize frame = t.desk.size() - t.desk.table()->size();
+  int step = 0;
+  for (auto _ : state) {
+    const double s = 1.0 + 1.04 * (step++ % 97) / 96;  // never the same twice running
+    t.desk.resize(QSize(qRound(794 * s), qRound(529 * s)) + frame);
+    QApplication::processEvents();
+  }
+  state.counters["paints_per_step"] = static_cast<double>(count.paints) / step;
+}
+BENCHMARK(BM_ResizeStep)->Unit(benchmark::kMillisecond)->Repetitions(9)
     ->ReportAggregatesOnly(true);
 
 // One 1.5-second pause: wall time is the pause itself, the counter is the CPU it used.

@@ -4,10 +4,12 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <map>
 #include <tuple>
+#include <vector>
 
 namespace blefino::form1 {
 
@@ -35,20 +37,45 @@ enum class Kind { card, globus };
 using Key = std::tuple<Kind, int, int, int, long long>;
 
 // The table repaints some forty cards at a time from here. Our own map rather
-// than QPixmapCache, so a picture is never evicted and redrawn mid-game; it is
-// emptied when the application object goes, before the pixmaps lose their
-// platform.
-std::map<Key, QPixmap>* cache()
+// than QPixmapCache, so a picture of a density in use is never evicted and
+// redrawn mid-game; it is emptied when the application object goes, before
+// the pixmaps lose their platform.
+struct Cache {
+    std::map<Key, QPixmap> pictures;
+    std::vector<long long> densities;  // in use, the latest last
+};
+
+Cache* cache()
 {
-    static std::map<Key, QPixmap>* map = nullptr;
-    if (!map) {
-        map = new std::map<Key, QPixmap>;
+    static Cache* store = nullptr;
+    if (!store) {
+        store = new Cache;
         qAddPostRoutine([] {
-            delete map;
-            map = nullptr;
+            delete store;
+            store = nullptr;
         });
     }
-    return map;
+    return store;
+}
+
+// A table being resized asks for its cards at a new density at every step.
+// Only the latest few densities keep their pictures, so dragging a window's
+// edge does not pile up a set of cards for every width it passed through.
+constexpr std::size_t kDensitiesKept = 4;
+
+void use_density(Cache& c, long long milli)
+{
+    auto& d = c.densities;
+    if (!d.empty() && d.back() == milli)
+        return;
+    if (auto it = std::find(d.begin(), d.end(), milli); it != d.end())
+        d.erase(it);
+    d.push_back(milli);
+    if (d.size() <= kDensitiesKept)
+        return;
+    const long long gone = d.front();
+    d.erase(d.begin());
+    std::erase_if(c.pictures, [gone](const auto& entry) { return std::get<4>(entry.first) == gone; });
 }
 
 QPixmap render(QSize logical, qreal dpr, QSize design, const std::function<void(QPainter&)>& paint)
@@ -69,8 +96,9 @@ QPixmap render(QSize logical, qreal dpr, QSize design, const std::function<void(
     return pm;
 }
 
+// With `draw` false, a picture not drawn yet is not drawn now: the answer is null.
 QPixmap cached(Kind kind, int element, QSize logical, qreal dpr, QSize design,
-               const std::function<void(QPainter&)>& paint)
+               const std::function<void(QPainter&)>& paint, bool draw = true)
 {
     if (logical.isEmpty() || !(dpr > 0) || !std::isfinite(dpr) || dpr > 16)
         return {};
@@ -79,8 +107,12 @@ QPixmap cached(Kind kind, int element, QSize logical, qreal dpr, QSize design,
     if (!QCoreApplication::instance())
         return {};  // a pixmap needs the application object
     const Key key{kind, element, logical.width(), logical.height(), std::llround(dpr * 1000)};
-    auto& map = *cache();
+    Cache& c = *cache();
+    auto& map = c.pictures;
     auto it = map.find(key);
+    if (it == map.end() && !draw)
+        return {};
+    use_density(c, std::get<4>(key));
     if (it == map.end())
         it = map.emplace(key, render(logical, dpr, design, paint)).first;
     return it->second;
@@ -107,7 +139,9 @@ QPixmap card(int element, qreal dpr)
     return card(element, card_size(element), dpr);
 }
 
-QPixmap card(int element, QSize logical, qreal dpr)
+namespace {
+
+QPixmap card_picture(int element, QSize logical, qreal dpr, bool draw)
 {
     if (!has_card(element))
         return {};
@@ -119,7 +153,19 @@ QPixmap card(int element, QSize logical, qreal dpr)
             paint_back(p, element / 10);
         else
             paint_face(p, element);
-    });
+    }, draw);
+}
+
+}  // namespace
+
+QPixmap card(int element, QSize logical, qreal dpr)
+{
+    return card_picture(element, logical, dpr, true);
+}
+
+QPixmap card_if_drawn(int element, QSize logical, qreal dpr)
+{
+    return card_picture(element, logical, dpr, false);
 }
 
 bool has_globus(int frame)

@@ -23,6 +23,11 @@ QPixmap card(int element, qreal dpr);
 // devicePixelRatio set to dpr. Null for an unknown element, an empty size or dpr <= 0.
 QPixmap card(int element, QSize logical, qreal dpr);
 
+// The same picture only if it has been drawn already, else a null pixmap: for
+// a caller that cannot wait for the drawing. Pictures are kept for the latest
+// few densities asked for.
+QPixmap card_if_drawn(int element, QSize logical, qreal dpr);
+
 // Globe frames 1..14, 32x32 logical pixels.
 bool has_globus(int frame);
 QPixmap globus(int frame, qreal dpr);

@@ -17,7 +17,7 @@ if [ "${1:-}" = play ]; then
   shift
 else
   packages+=(
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev
     xvfb xauth xdotool imagemagick openbox
     g++-mingw-w64-x86-64-posix wine64
   )

@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeySequence>
-#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -37,8 +36,7 @@ Carddesk::Carddesk(std::function<TableModel()> source, CarddeskEvents events, QW
   setWindowTitle(QStringLiteral("Игровое поле"));
 
   table_ = new CarddeskTable(model_, this);
-  setCentralWidget(table_);
-  layout()->setSizeConstraint(QLayout::SetFixedSize);  // the table never stretches
+  setCentralWidget(table_);  // it grows with the window and never gets smaller than its own size
 
   table_->on_card_pressed = [this](int i) {
     forward([this, i] {

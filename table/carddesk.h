@@ -42,12 +42,13 @@ class Carddesk : public QMainWindow {
   // and by the host before a message or a pause.
   void showModel();
 
-  // The 794 x 529 table under the menu bar.
+  // The table under the menu bar: 794 x 529 at its own size, scaled up to fill
+  // a larger window.
   QWidget* table() const;
-  // Where slot `index` of hand `row` (1, 2 or 3) is drawn, in table pixels.
+  // Where slot `index` of hand `row` (1, 2 or 3) is drawn, in pixels of table().
   QRect slotRect(int row, int index) const;
-  // The human's slot a press at `pos` (table pixels) lands on: the topmost
-  // visible and enabled one, or 0.
+  // The human's slot a press at `pos` (pixels of table()) lands on: the
+  // topmost visible and enabled one, or 0.
   int humanSlotAt(QPoint pos) const;
 
  protected:

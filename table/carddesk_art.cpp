@@ -5,19 +5,8 @@
 #include <QRadialGradient>
 
 #include "carddesk_layout.h"
-#include "form1.h"
 
 namespace blefino::art {
-
-QPixmap card(int element, qreal dpr) {
-  if (!form1::has_card(element)) return {};
-  return form1::card(element, dpr);
-}
-
-QPixmap card(int element, QSize logical, qreal dpr) {
-  if (!form1::has_card(element)) return {};
-  return form1::card(element, logical, dpr);
-}
 
 namespace {
 

@@ -7,11 +7,14 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <algorithm>
 
+#include "carddesk_access.h"
 #include "carddesk_art.h"
 #include "carddesk_layout.h"
 #include "ui_font.h"
+#include "carddesk_pictures.h"
 
 namespace blefino {
 
@@ -93,7 +96,9 @@ void sync_button(QPushButton* b, const Button& model, Qt::CursorShape home = Qt:
   const QString caption = QString::fromStdString(model.caption);
   if (b->property("caption").toString() != caption) {
     b->setProperty("caption", caption);
-    b->setText(wrapped(caption, b->fontMetrics(), b->width() - 8));
+    // Room for the frame and padding, which grow with the table: 8 px at its own size.
+    const int margin = b->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, b) + 2;
+    b->setText(wrapped(caption, b->fontMetrics(), b->width() - margin));
   }
   if (b->isEnabled() != model.enabled) b->setEnabled(model.enabled);
   if (b->isVisibleTo(b->parentWidget()) != model.visible) b->setVisible(model.visible);
@@ -109,10 +114,11 @@ CarddeskTable::CarddeskTable(const TableModel& model, QWidget* parent)
     : QWidget(parent), m_(model) {
   using namespace layout;
   setObjectName(QStringLiteral("table"));
-  setFixedSize(kTable);
+  resize(kTable);
   setAttribute(Qt::WA_OpaquePaintEvent);  // the cloth covers every pixel
   setMouseTracking(true);
   setCursor(Qt::PointingHandCursor);
+  setFocusPolicy(Qt::StrongFocus);  // the keyboard's home is the human's hand
 
   Label1 = make_label(this, "Label1", kLabel1, kTitlePx, kTitle, true);
   Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -157,6 +163,9 @@ CarddeskTable::CarddeskTable(const TableModel& model, QWidget* parent)
     r->setCursor(Qt::PointingHandCursor);
     Option1[static_cast<std::size_t>(k)] = r;
   }
+  pictures_ = new TablePictures([this] { update(); }, this);
+  rememberPlacement();
+  setupKeys();
   sync();
 }
 
@@ -167,7 +176,8 @@ const Slot& CarddeskTable::slot(int row, int index) const {
 
 QRect CarddeskTable::slotRect(int row, int index) const {
   const Slot& s = slot(row, index);
-  return QRect(QPoint(layout::px(s.left), layout::px(s.top)), layout::kCard);
+  return QRect(toWidget(QPoint(layout::px(s.left), layout::px(s.top))),
+               QSize(qRound(layout::kCard.width() * scale_), qRound(layout::kCard.height() * scale_)));
 }
 
 int CarddeskTable::humanSlotAt(QPoint pos) const {
@@ -221,6 +231,7 @@ void CarddeskTable::sync() {
     }
   }
 
+  access::model_shown(*this);
   if (underMouse()) updateCursor(mapFromGlobal(QCursor::pos()));
   update();
 }
@@ -228,53 +239,67 @@ void CarddeskTable::sync() {
 void CarddeskTable::paintCloth(QPainter& p) const {
   using namespace layout;
   const qreal dpr = p.device()->devicePixelRatioF();
+  // Pictures are drawn afresh for the table's scale, one picture pixel to a
+  // screen pixel: sharp at any size.
+  const qreal density = dpr * scale_;
   // Qt hands any fill or blend taller than about 95 scan lines to its thread
   // pool; for a single card the hand-over costs more than the blend itself,
   // and on a busy machine it doubles the redraw. So everything goes down in
   // bands lower than that.
   constexpr int kBand = 48;
-  for (int y = 0; y < kTable.height(); y += kBand)
-    p.fillRect(QRect(0, y, kTable.width(), std::min(kBand, kTable.height() - y)), kFelt);
+  for (int y = 0; y < height(); y += kBand)
+    p.fillRect(QRect(0, y, width(), std::min(kBand, height() - y)), kFelt);
 
-  auto draw = [&](const QRect& box, const QPixmap& pm) {
+  auto draw = [&](QPoint at, QSize logical, const TablePictures::Picture& picture) {
+    const QPixmap& pm = picture.pixmap;
     if (pm.isNull()) return;
-    const int h = box.height();
-    for (int y = 0; y < h; y += kBand) {
-      const int band = std::min(kBand, h - y);
-      p.drawPixmap(QRectF(box.left(), box.top() + y, box.width(), band), pm,
-                   QRectF(0, y * pm.devicePixelRatio(), pm.width(), band * pm.devicePixelRatio()));
+    if (!picture.sharp) {
+      // The previous scale's picture, stretched until the sharp one is drawn:
+      // it shows for a moment only, so without smoothing, which costs more.
+      p.drawPixmap(QRectF(at, QSizeF(logical) * scale_), pm, QRectF(pm.rect()));
+      return;
+    }
+    const int rows = pm.height(), band = std::max(1, qRound(kBand * dpr));
+    for (int y = 0; y < rows; y += band) {
+      const int n = std::min(band, rows - y);
+      p.drawPixmap(QRectF(at.x(), at.y() + y / dpr, pm.width() / dpr, n / dpr), pm,
+                   QRectF(0, y, pm.width(), n));
     }
   };
-  auto picture = [&](const Picture& pic, QSize size, bool stretched) {
+  auto card = [&](int element, QSize logical) { return pictures_->get(element, logical, density); };
+  auto picture = [&](const Picture& pic, QSize size) {
     if (!pic.visible || pic.picture == kNoPicture) return;
-    const QRect box(QPoint(px(pic.left), px(pic.top)), size);
-    draw(box, stretched ? art::card(pic.picture, size, dpr) : art::card(pic.picture, dpr));
+    draw(toWidget(QPoint(px(pic.left), px(pic.top))), size, card(pic.picture, size));
   };
 
-  picture(m_.Image1, kPortrait, true);
-  picture(m_.Image2, kPortrait, true);
+  pictures_->beginFrame();
+  picture(m_.Image1, kPortrait);
+  picture(m_.Image2, kPortrait);
 
-  p.setPen(QPen(kGreenText, 1));
+  p.setPen(QPen(kGreenText, std::max(1, qRound(scale_))));
   p.setBrush(Qt::NoBrush);
-  p.drawRect(kOtboyBox);
+  p.drawRect(toWidget(kOtboyBox));
 
-  for (int row = 1; row <= 2; ++row)
+  auto hand = [&](int row) {
     for (int i = 1; i <= kHandSlots; ++i) {
       const Slot& s = slot(row, i);
-      if (s.visible && s.picture != kNoPicture) draw(slotRect(row, i), art::card(s.picture, dpr));
+      if (s.visible && s.picture != kNoPicture)
+        draw(slotRect(row, i).topLeft(), kCard, card(s.picture, kCard));
     }
+  };
+  hand(1);
+  hand(2);
 
   if (m_.Chesspiece.visible)
-    p.drawPixmap(QPoint(px(m_.Chesspiece.left), px(m_.Chesspiece.top)), art::marker(dpr));
+    draw(toWidget(QPoint(px(m_.Chesspiece.left), px(m_.Chesspiece.top))), kMarker,
+         {art::marker(density), true});
 
-  for (int i = 1; i <= 4; ++i) picture(m_.konpic[static_cast<std::size_t>(i)], kBatchCard, true);
-  picture(m_.heappic, kCard, false);
-  picture(m_.otboypic, kCard, false);
+  for (int i = 1; i <= 4; ++i) picture(m_.konpic[static_cast<std::size_t>(i)], kBatchCard);
+  picture(m_.heappic, kCard);
+  picture(m_.otboypic, kCard);
 
-  for (int i = 1; i <= kHandSlots; ++i) {
-    const Slot& s = m_.koloda3[static_cast<std::size_t>(i)];
-    if (s.visible && s.picture != kNoPicture) draw(slotRect(3, i), art::card(s.picture, dpr));
-  }
+  hand(3);
+  if (hasFocus() && keyboard_) paintFocusFrame(p);
 }
 
 void CarddeskTable::paintEvent(QPaintEvent*) {
@@ -285,6 +310,8 @@ void CarddeskTable::paintEvent(QPaintEvent*) {
 void CarddeskTable::mousePressEvent(QMouseEvent* event) {
   // Any button will do, and where on the card the pointer lies does not matter.
   const int i = humanSlotAt(event->position().toPoint());
+  keyboard_ = false;  // the mouse plays: no focus frame, but the keyboard goes on from here
+  if (i != 0) focus_ = i;
   if (i != 0 && on_card_pressed) on_card_pressed(i);
 }
 

@@ -108,6 +108,22 @@ for move in 1 2 3; do
 done
 import -window "$win" "$out/xvfb-after-moves.png"
 
+# A move from the keyboard alone: End goes to the last card, Space raises and
+# lays it, Enter hands the move on.
+xdotool windowactivate --sync "$win" key --clearmodifiers --delay 100 End space space Return
+echo "move from the keyboard"
+answer_until_hand_over
+
+# The window grows by half, and the table with it: a move with the mouse at
+# the places the grown table draws the card and the button.
+xdotool windowsize --sync "$win" 1191 $((menu + 794))
+echo "move on a table grown by half"
+click $((card_x * 3 / 2)) $((menu + (card_y - menu) * 3 / 2))
+click $((card_x * 3 / 2)) $((menu + (card_y - menu) * 3 / 2))
+click $((main_x * 3 / 2)) $((menu + (main_y - menu) * 3 / 2))
+answer_until_hand_over
+import -window "$win" "$out/xvfb-grown.png"
+
 # The close box asks "Завершить игру?"; "Да" (the default) ends the program.
 xdotool windowactivate --sync "$win" key --clearmodifiers alt+F4
 answer_until_hand_over

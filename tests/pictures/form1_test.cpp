@@ -148,6 +148,17 @@ TEST(PictureStore, RepeatedRequestsComeFromTheCache)
     EXPECT_NE(f1::card(35, 1).cacheKey(), f1::card(35, 2).cacheKey());
     EXPECT_NE(f1::card(35, 1).cacheKey(), f1::card(35, QSize(75, 100), 1).cacheKey());
     EXPECT_NE(f1::card(35, 1).cacheKey(), f1::card(36, 1).cacheKey());
+
+    // A table being resized asks for many densities; only the latest few keep
+    // their pictures, and a caller that cannot wait gets only what is drawn.
+    const QSize own(71, 96);
+    EXPECT_TRUE(f1::card_if_drawn(35, own, 1.25).isNull());
+    const qint64 first = f1::card(35, 1.25).cacheKey();
+    EXPECT_EQ(f1::card_if_drawn(35, own, 1.25).cacheKey(), first);
+    for (qreal dpr : {1.3, 1.35, 1.4, 1.45})
+        f1::card(35, dpr);
+    EXPECT_TRUE(f1::card_if_drawn(35, own, 1.25).isNull());
+    EXPECT_FALSE(f1::card_if_drawn(35, own, 1.45).isNull());
 }
 
 TEST(PictureStore, BacksPortraitsAndGlobeFramesAreClearlyDifferent)

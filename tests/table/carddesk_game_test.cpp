@@ -1,6 +1,7 @@
 // The table window with the real game behind it: the player's clicks go in,
 // the model comes back out on the screen.
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -222,6 +223,41 @@ TEST(CarddeskGame, FullGamesShowEveryMessageInItsFormAndNoEndsTheProgram) {
                   s.text.ends_with("проиграла!!!") || s.text == "Вася, вы проиграли!!!");
     }
   }
+}
+
+// A whole move with no mouse: along the hand, a card raised and laid, a rank
+// named, Enter; then claims answered with "Не верю", each getting its verdict.
+TEST(CarddeskGame, MovesArePlayedFromTheKeyboardAlone) {
+  Table t(deal_where(0.9));
+  QApplication::setActiveWindow(t.desk.get());
+  auto keys = [&](std::initializer_list<int> ks) {
+    for (int k : ks) {
+      if (k == Qt::Key_Return) {
+        QTest::keyClick(t.desk.get(), Qt::Key_Return);  // a shortcut of the window
+        continue;
+      }
+      QKeyEvent press(QEvent::KeyPress, k, {});
+      QApplication::sendEvent(QApplication::focusWidget(), &press);
+    }
+  };
+  const int last = t.g.hand(Seat::Human).item(12);
+  keys({Qt::Key_End, Qt::Key_Space, Qt::Key_Space, Qt::Key_9});
+  ASSERT_EQ(t.g.batch.count(), 1);
+  EXPECT_EQ(t.g.batch.item(1), last);
+  EXPECT_EQ(t.get<QLabel>("koncard")->text(), QStringLiteral("Туз"));
+  int answered = 0;
+  for (int move = 0; move < 20 && answered < 2 && !t.g.stopped; ++move) {
+    keys({Qt::Key_Return});
+    if (!t.answering()) {
+      keys({Qt::Key_Home, Qt::Key_Space, Qt::Key_Space});
+      continue;
+    }
+    const std::size_t shown = t.shown.size();
+    keys({0x041D});  // Н: "Не верю"
+    ASSERT_GT(t.shown.size(), shown);  // the verdict
+    ++answered;
+  }
+  EXPECT_EQ(answered, 2);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCursor>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -200,6 +201,99 @@ TEST(CarddeskWindow, ButtonsReachTheirHandlers) {
   EXPECT_EQ(d.veru, 1);
   d.w->close();
   EXPECT_EQ(d.close, 1);
+}
+
+
+// The window grows: the table with it, centred on the cloth, and presses land
+// on the cards where they are drawn now.
+TEST(CarddeskScale, TheTableGrowsCentredAndPressesLandOnTheCardsDrawnThere) {
+  TableModel m = overlapping_hand();
+  Desk d(m);
+  d.w->resize(794 * 2, 529 * 2 + 60);  // twice the size, 30 px of cloth above and below
+  QApplication::processEvents();
+  const QPoint top(0, 30);
+  EXPECT_EQ(d.pixel({700, 15}), kFeltRgb);
+  EXPECT_NE(d.pixel(top + QPoint(16 + 40 + 60, 480) * 2), kFeltRgb);  // the third card
+  EXPECT_EQ(d.pixel(top + QPoint(16 + 40 + 75, 480) * 2), kFeltRgb);
+  d.press(top + QPoint(16 + 45, 500) * 2);
+  d.press(top + QPoint(16 + 5, 500) * 2);
+  d.press({16 + 45, 500});  // where the cards lay at the table's own size
+  EXPECT_EQ(d.cards, (std::vector<int>{3, 1}));
+  EXPECT_EQ(d.get<QLabel>("Label1")->font().pixelSize(), 64);
+  EXPECT_EQ(d.get("veru")->geometry(), QRect(QPoint(344, 376) * 2 + top, QSize(81, 25) * 2));
+}
+
+// Scaled up and back, the table is pixel for pixel the table drawn directly
+// at its own size.
+TEST(CarddeskScale, AtItsOwnSizeEveryPixelIsAsUnscaled) {
+  TableModel m = overlapping_hand();
+  m.mainbutton.visible = m.Frame1_visible = m.Chesspiece.visible = true;
+  m.konpic[1] = {240, 3840, true, 47};
+  m.Conversation3.caption = "Ваш ход";
+  Desk direct(m);
+  QImage want(direct.w->table()->size(), QImage::Format_ARGB32_Premultiplied);
+  direct.w->table()->render(&want);
+
+  Desk d(m);
+  const QSize own = d.w->size();
+  for (QSize size : {QSize(1920, 1080), QSize(1000, 900), own}) {
+    d.w->resize(size);
+    QApplication::processEvents();
+  }
+  EXPECT_EQ(d.w->table()->size(), QSize(794, 529));
+  EXPECT_TRUE(d.w->table()->grab().toImage().convertToFormat(want.format()) == want);
+}
+
+QImage grab_keys(Desk& d) { return d.w->table()->grab().toImage(); }
+
+// Keys go where clicks go, so what a click cannot do a key cannot either.
+TEST(CarddeskKeys, EveryKeyTakesThePathOfTheClickItStandsFor) {
+  TableModel m = overlapping_hand();
+  m.Frame1_visible = true;
+  m.Option1[3].enabled = false;
+  m.koloda3[2].enabled = false;
+  Desk d(m);
+  QApplication::setActiveWindow(d.w.get());
+  auto key = [](int k, Qt::KeyboardModifiers mod = {}) {
+    QKeyEvent press(QEvent::KeyPress, k, mod);
+    QApplication::sendEvent(QApplication::focusWidget(), &press);
+  };
+  for (int k : std::vector<int>{Qt::Key_Space, Qt::Key_End, Qt::Key_Space, Qt::Key_Left, Qt::Key_Space, Qt::Key_Home,
+                Qt::Key_Left, Qt::Key_Space})
+    key(k);
+  EXPECT_EQ(d.cards, (std::vector<int>{1, 3, 1}));  // card 2 is disabled
+
+  for (int k : std::vector<int>{Qt::Key_9, Qt::Key_3, 0x0412, Qt::Key_D, 0x041D, 0x041A}) key(k);
+  key(0x0412, Qt::AltModifier);  // Alt is the menu's
+  d.get("Option1_1")->setFocus();  // in the rank frame, Down names the next rank
+  key(Qt::Key_Down);
+  EXPECT_EQ(d.ranks, (std::vector<int>{9, 2}));
+  EXPECT_EQ((std::vector<int>{d.veru, d.neveru, d.show}), (std::vector<int>{2, 1, 1}));
+
+  // On a button, Left and Right still walk the hand.
+  d.get("veru")->setFocus();
+  key(Qt::Key_Right);
+  key(Qt::Key_Right);
+  key(Qt::Key_Space);
+  EXPECT_EQ(d.cards.back(), 3);
+}
+
+// The frame shows which card the keyboard is on, and hides no card's corners.
+TEST(CarddeskKeys, TheFocusFrameNeverHidesACardsIndex) {
+  TableModel m = overlapping_hand();
+  Desk d(m);
+  QApplication::setActiveWindow(d.w.get());
+  d.w->table()->setFocus();
+  const QImage before = grab_keys(d);
+  QTest::keyClick(d.w->table(), Qt::Key_Right);  // onto card 2
+  const QImage after = grab_keys(d);
+  EXPECT_NE(after.pixel(d.w->slotRect(3, 2).topLeft() - QPoint(3, 3)), before.pixel(d.w->slotRect(3, 2).topLeft() - QPoint(3, 3)));
+  for (int i = 1; i <= 3; ++i) {
+    const QRect index(d.w->slotRect(3, i).topLeft(), QSize(17, 30));
+    for (int y = index.top(); y <= index.bottom(); ++y)
+      for (int x = index.left(); x <= index.right(); ++x)
+        ASSERT_EQ(after.pixel(x, y), before.pixel(x, y)) << "card " << i << " at " << x << "," << y;
+  }
 }
 
 }  // namespace
