@@ -1,6 +1,6 @@
 #!/bin/sh
 # Screenshots of the front windows in the real game under Xvfb:
-#   tests/windows/screenshots.sh BUILD_DIR [OUT_DIR]
+#   tools/screenshots/windows.sh BUILD_DIR [OUT_DIR]
 # windows-title.png, then from the table's menu windows-skins.png (F3),
 # windows-stats.png (F4), windows-help.png (F1), windows-about.png (F5).
 set -eu

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Takes the table's screenshots for docs/screenshots under a virtual X server.
-# usage: tests/app/take_screenshots.sh BUILD_DIR [OUTPUT_DIR]
+# usage: tools/screenshots/table.sh BUILD_DIR [OUTPUT_DIR]
 #   table-start.png  the table right after the deal
 #   table-open.png   mid-game, the opponents' cards turned up (BLEFINO_OPEN_CARDS=1)
 #   table-play.png   a game in progress as a player sees it: two cards laid
@@ -91,7 +91,7 @@ click 206 $((menu + 498)); click 206 $((menu + 498))
 shot table-play.png
 kill $pid; wait $pid 2>/dev/null || true
 
-"$build/tests/app/blefino-table-scene" --human-cards 20 & pid=$!
+"$build/tools/screenshots/blefino-table-scene" --human-cards 20 & pid=$!
 find_table; sleep 1
 shot table-20.png
 kill $pid; wait $pid 2>/dev/null || true
