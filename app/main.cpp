@@ -77,9 +77,12 @@ int main(int argc, char* argv[]) {
   blefino::Carddesk desk(blefino::view_of(g), blefino::events_for(g));
   blefino::windows::install_game_menu(desk, g);  // the menu bar, its clock and the exit question
   host.setWindow(&desk);
+  if (const auto place = store.load_window()) desk.restorePlacement(*place);
   blefino::new_game(g);
   desk.showModel();
   desk.show();
   if (host.ending()) return 0;
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  store.save_window(desk.placement());  // where the player left it, for the next run
+  return status;
 }

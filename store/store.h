@@ -21,6 +21,16 @@ namespace blefino::store {
 inline constexpr const char* kParametersKey = "SOFTWARE\\Talvik\\Blefino\\Parameters";
 inline constexpr const char* kStatisticsKey = "SOFTWARE\\Talvik\\Blefino\\Statistics";
 
+// The table window's size and place, kept beside the five values without
+// touching them: a section of its own in the file, a value beside the others
+// in the registry. The text is the window's own description of its geometry.
+#ifdef _WIN32
+inline constexpr const char* kWindowKey = kParametersKey;
+#else
+inline constexpr const char* kWindowKey = "SOFTWARE\\Talvik\\Blefino\\Window";
+#endif
+inline constexpr const char* kWindowValue = "table";
+
 inline constexpr const char* kDefaultName = "введите имя";
 inline constexpr const char* kDefaultSkin = "1";
 inline constexpr const char* kDefaultCount = "0";
@@ -92,6 +102,10 @@ class Store {
 
   // Writes all five values: skin and name, then win, loss and draw.
   void save_all(const Settings& settings);
+
+  // The table window's remembered place, or nothing the first time.
+  std::optional<std::string> load_window();
+  void save_window(const std::string& text);
 
  private:
   void show_error(int number, const std::string& description);

@@ -93,6 +93,13 @@ void Carddesk::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+std::string Carddesk::placement() const { return saveGeometry().toBase64().toStdString(); }
+
+void Carddesk::restorePlacement(const std::string& text) {
+  // Qt moves a window whose screen has gone back onto one that is there.
+  if (restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(text)))) centred_ = true;
+}
+
 void Carddesk::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (centred_) return;

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <string>
 
 #include "core/table_model.h"
 
@@ -41,6 +42,12 @@ class Carddesk : public QMainWindow {
   // Asks for the model again and schedules a repaint. Called after every event
   // and by the host before a message or a pause.
   void showModel();
+
+  // The window's size, place and state (maximised, full screen) as text to
+  // keep between runs, and back: a place that cannot be taken leaves the
+  // window to open in the middle of the screen.
+  std::string placement() const;
+  void restorePlacement(const std::string& text);
 
   // The table under the menu bar: 794 x 529 at its own size, scaled up to fill
   // a larger window.

@@ -130,4 +130,6 @@ answer_until_hand_over
 for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && fail "the program still runs after the exit question"
 wait "$pid" || fail "the program ended with status $?"
+# The grown window's place is kept for the next run, beside the results.
+grep -q '^\[Window\]' "$home/.config/Talvik/Blefino.ini" || fail "the window's place was not kept"
 echo "PASS"
