@@ -8,21 +8,21 @@
 #include <fontconfig/fontconfig.h>
 #endif
 
-#include "app_icon.h"
-#include "carddesk.h"
+#include "windows/app_icon.h"
+#include "table/carddesk.h"
 #include "app/command_line.h"
 #include "core/game.h"
-#include "game_menu.h"
-#include "ini_backend.h"
-#include "message_box_builder.h"
+#include "windows/game_menu.h"
+#include "store/ini_backend.h"
+#include "table/message_box_builder.h"
 #include "opponents/opponents.h"
-#include "qt_host.h"
+#include "table/qt_host.h"
 #include "core/random.h"
-#include "single_instance.h"
-#include "store.h"
-#include "title.h"
+#include "app/single_instance.h"
+#include "store/store.h"
+#include "windows/title.h"
 #include "app/trace.h"
-#include "ui_font.h"
+#include "table/ui_font.h"
 
 int main(int argc, char* argv[]) {
   // --help and --version answer before Qt looks for a display.

@@ -9,10 +9,10 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "carddesk.h"
+#include "table/carddesk.h"
 #include "core/game.h"
 #include "opponents/opponents.h"
-#include "qt_host.h"
+#include "table/qt_host.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "card.h"
+#include "core/card.h"
 
 namespace blefino {
 

@@ -1,4 +1,4 @@
-#include "form1.h"
+#include "pictures/form1.h"
 
 #include <QCoreApplication>
 #include <QImage>

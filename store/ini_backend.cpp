@@ -1,4 +1,4 @@
-#include "ini_backend.h"
+#include "store/ini_backend.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +8,7 @@
 #include <QStandardPaths>
 
 #ifdef _WIN32
-#include "registry_backend.h"
+#include "store/registry_backend.h"
 #endif
 
 namespace blefino::store {

@@ -14,8 +14,8 @@
 #include <memory>
 #include <optional>
 
-#include "ini_text.h"
-#include "store.h"
+#include "store/ini_text.h"
+#include "store/store.h"
 
 namespace blefino::store {
 

@@ -1,4 +1,4 @@
-#include "memory_backend.h"
+#include "store/memory_backend.h"
 
 #include <stdexcept>
 

@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "store.h"
+#include "store/store.h"
 
 namespace blefino::store {
 

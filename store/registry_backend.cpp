@@ -1,4 +1,4 @@
-#include "registry_backend.h"
+#include "store/registry_backend.h"
 
 #define WIN32_LEAN_AND_MEAN
 #ifndef NOMINMAX

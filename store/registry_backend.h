@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "store.h"
+#include "store/store.h"
 
 namespace blefino::store {
 

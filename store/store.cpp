@@ -1,4 +1,4 @@
-#include "store.h"
+#include "store/store.h"
 
 #include <algorithm>
 #include <exception>
@@ -6,7 +6,7 @@
 #include <system_error>
 #include <utility>
 
-#include "card.h"
+#include "core/card.h"
 
 namespace blefino::store {
 

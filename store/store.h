@@ -14,7 +14,7 @@
 #include <optional>
 #include <string>
 
-#include "host.h"
+#include "core/host.h"
 
 namespace blefino::store {
 

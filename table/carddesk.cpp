@@ -1,4 +1,4 @@
-#include "carddesk.h"
+#include "table/carddesk.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -8,7 +8,7 @@
 #include <QScreen>
 #include <QShortcut>
 
-#include "carddesk_table.h"
+#include "table/carddesk_table.h"
 #include "core/game.h"
 #include "core/table_view.h"
 

@@ -1,4 +1,4 @@
-#include "carddesk_access.h"
+#include "table/carddesk_access.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -10,8 +10,8 @@
 #include <array>
 #include <vector>
 
-#include "carddesk_layout.h"
-#include "carddesk_table.h"
+#include "table/carddesk_layout.h"
+#include "table/carddesk_table.h"
 
 namespace blefino::access {
 

@@ -1,10 +1,10 @@
-#include "carddesk_art.h"
+#include "table/carddesk_art.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include "carddesk_layout.h"
+#include "table/carddesk_layout.h"
 
 namespace blefino::art {
 

@@ -23,8 +23,8 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "carddesk_access.h"
-#include "carddesk_table.h"
+#include "table/carddesk_access.h"
+#include "table/carddesk_table.h"
 
 namespace blefino {
 

@@ -1,8 +1,8 @@
-#include "carddesk_pictures.h"
+#include "table/carddesk_pictures.h"
 
 #include <algorithm>
 
-#include "form1.h"
+#include "pictures/form1.h"
 
 namespace blefino {
 

@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "carddesk_layout.h"
-#include "carddesk_table.h"
+#include "table/carddesk_layout.h"
+#include "table/carddesk_table.h"
 
 namespace blefino {
 

@@ -1,4 +1,4 @@
-#include "carddesk_table.h"
+#include "table/carddesk_table.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -10,11 +10,11 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "carddesk_access.h"
-#include "carddesk_art.h"
-#include "carddesk_layout.h"
-#include "ui_font.h"
-#include "carddesk_pictures.h"
+#include "table/carddesk_access.h"
+#include "table/carddesk_art.h"
+#include "table/carddesk_layout.h"
+#include "table/ui_font.h"
+#include "table/carddesk_pictures.h"
 
 namespace blefino {
 

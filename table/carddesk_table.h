@@ -10,7 +10,7 @@
 #include <functional>
 #include <vector>
 
-#include "table_model.h"
+#include "core/table_model.h"
 
 class QLabel;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "message_box_builder.h"
+#include "table/message_box_builder.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "host.h"
+#include "core/host.h"
 
 namespace blefino {
 

@@ -1,4 +1,4 @@
-#include "qt_host.h"
+#include "table/qt_host.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -6,8 +6,8 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include "carddesk.h"
-#include "message_box_builder.h"
+#include "table/carddesk.h"
+#include "table/message_box_builder.h"
 
 namespace blefino {
 

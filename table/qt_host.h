@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "host.h"
+#include "core/host.h"
 
 class QEventLoop;
 

@@ -1,12 +1,12 @@
-#include "about.h"
+#include "windows/about.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-#include "app_icon.h"
-#include "message_box_builder.h"
-#include "placement.h"
-#include "ui_font.h"
+#include "windows/app_icon.h"
+#include "table/message_box_builder.h"
+#include "windows/placement.h"
+#include "table/ui_font.h"
 
 #ifndef BLEFINO_VERSION_MAJOR
 #error "the build passes the program's version (BLEFINO_VERSION_MAJOR/MINOR/PATCH)"

@@ -1,4 +1,4 @@
-#include "exit_question.h"
+#include "windows/exit_question.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <functional>
 
-#include "message_box.h"
+#include "windows/message_box.h"
 
 class QWidget;
 

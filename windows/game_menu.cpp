@@ -1,13 +1,13 @@
-#include "game_menu.h"
+#include "windows/game_menu.h"
 
 #include <QMainWindow>
 
-#include "about.h"
-#include "exit_question.h"
+#include "windows/about.h"
+#include "windows/exit_question.h"
 #include "core/game.h"
-#include "help.h"
-#include "skins.h"
-#include "statistika.h"
+#include "windows/help.h"
+#include "windows/skins.h"
+#include "windows/statistika.h"
 
 namespace blefino::windows {
 

@@ -2,7 +2,7 @@
 // The menu bar of the table window wired to the game: new game, card backs,
 // statistics, rules, about and the exit question on the menu and close box.
 
-#include "main_menu.h"
+#include "windows/main_menu.h"
 
 class QMainWindow;
 

@@ -1,4 +1,4 @@
-#include "help.h"
+#include "windows/help.h"
 
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QStringList>
 
-#include "message_box_builder.h"
-#include "placement.h"
-#include "ui_font.h"
+#include "table/message_box_builder.h"
+#include "windows/placement.h"
+#include "table/ui_font.h"
 
 namespace blefino::windows {
 

@@ -1,4 +1,4 @@
-#include "main_menu.h"
+#include "windows/main_menu.h"
 
 #include <QAction>
 #include <QMainWindow>

@@ -1,9 +1,9 @@
-#include "message_box.h"
+#include "windows/message_box.h"
 
 #include <QPointer>
 #include <QWidget>
 
-#include "message_box_builder.h"
+#include "table/message_box_builder.h"
 
 namespace blefino::windows {
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "host.h"
+#include "core/host.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "placement.h"
+#include "windows/placement.h"
 
 #include <QGuiApplication>
 #include <QScreen>

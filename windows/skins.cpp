@@ -1,4 +1,4 @@
-#include "skins.h"
+#include "windows/skins.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -6,12 +6,12 @@
 #include <QPushButton>
 #include <string>
 
-#include "form1.h"
+#include "pictures/form1.h"
 #include "core/game.h"
 #include "core/table_model.h"
-#include "message_box_builder.h"
-#include "placement.h"
-#include "ui_font.h"
+#include "table/message_box_builder.h"
+#include "windows/placement.h"
+#include "table/ui_font.h"
 
 namespace blefino::windows {
 

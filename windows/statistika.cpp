@@ -1,15 +1,15 @@
-#include "statistika.h"
+#include "windows/statistika.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
-#include "form1.h"
-#include "stored_count.h"
-#include "message_box_builder.h"
-#include "placement.h"
-#include "ui_font.h"
+#include "pictures/form1.h"
+#include "core/stored_count.h"
+#include "table/message_box_builder.h"
+#include "windows/placement.h"
+#include "table/ui_font.h"
 
 namespace blefino::windows {
 

@@ -7,7 +7,7 @@
 #include <array>
 #include <functional>
 
-#include "host.h"
+#include "core/host.h"
 
 class QLabel;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "title.h"
+#include "windows/title.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -6,12 +6,12 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "app_icon.h"
+#include "windows/app_icon.h"
 #include "core/game.h"
-#include "message_box_builder.h"
-#include "placement.h"
-#include "store.h"
-#include "ui_font.h"
+#include "table/message_box_builder.h"
+#include "windows/placement.h"
+#include "store/store.h"
+#include "table/ui_font.h"
 
 namespace blefino::windows {
 

@@ -4,8 +4,8 @@
 #include <QDialog>
 #include <functional>
 
-#include "host.h"
-#include "message_box.h"
+#include "core/host.h"
+#include "windows/message_box.h"
 
 class QLabel;
 class QLineEdit;

@@ -24,7 +24,7 @@ cleanup() {
 trap cleanup EXIT
 
 echo "Compiling the registry test with $cxx"
-"$cxx" -std=c++20 -O1 -Wall -Wextra -I"$src/store" -I"$src/core" \
+"$cxx" -std=c++20 -O1 -Wall -Wextra -I"$src" -I"$src/store" -I"$src/core" \
   "$src/tests/store/registry_test.cpp" "$src/store/store.cpp" "$src/store/registry_backend.cpp" \
   -static -static-libgcc -static-libstdc++ -ladvapi32 -o "$work/registry_test.exe" ||
   fail "the registry store does not compile for Windows"

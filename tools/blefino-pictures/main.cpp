@@ -1,6 +1,6 @@
 // Writes a contact sheet of every picture of the game on the table's green,
 // for looking at them: blefino-pictures OUT.png [--dpr 2]
-#include "form1.h"
+#include "pictures/form1.h"
 
 #include <QElapsedTimer>
 #include <QFont>

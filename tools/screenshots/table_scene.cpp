@@ -4,10 +4,10 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "carddesk.h"
+#include "table/carddesk.h"
 #include "core/game.h"
 #include "opponents/opponents.h"
-#include "qt_host.h"
+#include "table/qt_host.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
