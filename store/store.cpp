@@ -120,14 +120,14 @@ Settings Store::load_at_startup(Settings current) {
     } else if (message_) {
       message_(kUnableToCreateKey, kTitle, Icon::None);
     }
-    s.win = s.loss = s.draw = kDefaultCount;
+    s.win = s.loss = s.draw = std::string(kDefaultCount);  // gcc 12: see below
   } else {
     auto load_count = [&](const char* value, std::string& into) {
       if (std::optional<std::string> text = read_value(kStatisticsKey, value)) {
         into = std::move(*text);  // kept as text, digits or not
       } else {
         save_value(kStatisticsKey, value, kDefaultCount);
-        into = kDefaultCount;
+        into = std::string(kDefaultCount);  // not `= kDefaultCount`: gcc 12 warns falsely (-Wrestrict)
       }
     };
     load_count("win", s.win);

@@ -145,7 +145,8 @@ void FrmStatistika::zero() {
 
 void FrmStatistika::clean() {
   zero();
-  settings_.win = settings_.loss = settings_.draw = "0";
+  // From a string, not a literal: gcc 12 warns falsely (-Wrestrict) about the literal.
+  settings_.win = settings_.loss = settings_.draw = std::string("0");
   // Saved now: otherwise the old counts would come back at the next start
   // unless a game ended first.
   if (save_all_) save_all_(settings_);

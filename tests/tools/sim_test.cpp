@@ -29,10 +29,12 @@ void check_table(const Game& g) {
   const Pile& hand = g.hand(Seat::Human);
   for (int i = 1; i <= kHandSlots; ++i) {
     ASSERT_EQ(m.koloda3[static_cast<std::size_t>(i)].visible, i <= hand.count());
-    if (i <= hand.count()) ASSERT_EQ(m.koloda3[static_cast<std::size_t>(i)].picture, hand.item(i));
+    if (i <= hand.count()) {
+      ASSERT_EQ(m.koloda3[static_cast<std::size_t>(i)].picture, hand.item(i));
+    }
   }
   // The human acts only on its own move: never while the marker is with an opponent.
-  if (g.marker != Seat::Human) ASSERT_FALSE(can_answer(g) || can_pick_rank(g, 1));
+  ASSERT_TRUE(g.marker == Seat::Human || !(can_answer(g) || can_pick_rank(g, 1)));
 }
 
 class RandomPlay : public ::testing::TestWithParam<Policy> {};
