@@ -9,6 +9,7 @@
 #include <QShortcut>
 
 #include "table/carddesk_table.h"
+#include "table/placement.h"
 #include "core/game.h"
 #include "core/table_view.h"
 
@@ -104,12 +105,7 @@ void Carddesk::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (centred_) return;
   centred_ = true;
-  // The table opens in the middle of the screen.
-  if (QScreen* s = screen()) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(s->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  centre_on_screen(*this);  // the table opens in the middle of the screen
 }
 
 }  // namespace blefino

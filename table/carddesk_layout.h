@@ -7,12 +7,11 @@
 #include <QRect>
 #include <QSize>
 
+#include "table/placement.h"
+
 namespace blefino::layout {
 
-constexpr int px(int twips) { return (twips + 7) / 15; }  // to the nearest pixel
-constexpr QRect rect(int left, int top, int width, int height) {
-  return QRect(px(left), px(top), px(width), px(height));
-}
+using blefino::px;
 
 inline constexpr QSize kTable{794, 529};       // 11910 x 7935 twips
 inline constexpr QSize kCard{71, 96};          // a hand slot shows the card at its own size
@@ -26,26 +25,26 @@ inline const QColor kSpeech{255, 255, 0};
 inline const QColor kTitle{192, 192, 255};
 
 // Controls that never move.
-inline constexpr QRect kImage1 = rect(240, 240, 1560, 1680);
-inline constexpr QRect kImage2 = rect(10080, 240, 1560, 1680);
-inline constexpr QRect kLabel1 = rect(4155, 240, 3405, 555);
-inline constexpr QRect kConversation1 = rect(1920, 840, 3975, 615);
-inline constexpr QRect kConversation2 = rect(5880, 840, 3975, 615);
-inline constexpr QRect kCommand1 = rect(2040, 1320, 1335, 495);
-inline constexpr QRect kLabelcpu1 = rect(120, 1920, 5775, 255);
-inline constexpr QRect kLabelcpu2 = rect(6480, 1920, 5295, 255);
-inline constexpr QRect kMainbutton = rect(5160, 4080, 1215, 1095);
-inline constexpr QRect kFrame1 = rect(9960, 4080, 1695, 3615);
-inline constexpr QRect option1(int k) { return rect(120, 240 + 360 * (k - 1), 1455, 375); }
-inline constexpr QRect kKoncard = rect(360, 5280, 4695, 375);
-inline constexpr QRect kNeveru = rect(5160, 5280, 1215, 375);
-inline constexpr QRect kVeru = rect(5160, 5640, 1215, 375);
-inline constexpr QRect kLabelOfHeap = rect(7080, 5400, 1095, 375);
-inline constexpr QRect kInHeap = rect(7080, 5640, 1095, 375);
-inline constexpr QRect kLabelOfOtboy = rect(8520, 5400, 1095, 375);
-inline constexpr QRect kInOtboy = rect(8520, 5640, 1095, 375);
-inline constexpr QRect kConversation3 = rect(240, 5640, 4695, 375);
-inline constexpr QRect kMyname = rect(240, 6000, 7935, 375);
+inline constexpr QRect kImage1 = twips(240, 240, 1560, 1680);
+inline constexpr QRect kImage2 = twips(10080, 240, 1560, 1680);
+inline constexpr QRect kLabel1 = twips(4155, 240, 3405, 555);
+inline constexpr QRect kConversation1 = twips(1920, 840, 3975, 615);
+inline constexpr QRect kConversation2 = twips(5880, 840, 3975, 615);
+inline constexpr QRect kCommand1 = twips(2040, 1320, 1335, 495);
+inline constexpr QRect kLabelcpu1 = twips(120, 1920, 5775, 255);
+inline constexpr QRect kLabelcpu2 = twips(6480, 1920, 5295, 255);
+inline constexpr QRect kMainbutton = twips(5160, 4080, 1215, 1095);
+inline constexpr QRect kFrame1 = twips(9960, 4080, 1695, 3615);
+inline constexpr QRect option1(int k) { return twips(120, 240 + 360 * (k - 1), 1455, 375); }
+inline constexpr QRect kKoncard = twips(360, 5280, 4695, 375);
+inline constexpr QRect kNeveru = twips(5160, 5280, 1215, 375);
+inline constexpr QRect kVeru = twips(5160, 5640, 1215, 375);
+inline constexpr QRect kLabelOfHeap = twips(7080, 5400, 1095, 375);
+inline constexpr QRect kInHeap = twips(7080, 5640, 1095, 375);
+inline constexpr QRect kLabelOfOtboy = twips(8520, 5400, 1095, 375);
+inline constexpr QRect kInOtboy = twips(8520, 5640, 1095, 375);
+inline constexpr QRect kConversation3 = twips(240, 5640, 4695, 375);
+inline constexpr QRect kMyname = twips(240, 6000, 7935, 375);
 // The green rectangle around the discard pile and its two labels.
 inline constexpr QRect kOtboyBox{px(8400), px(3840), px(9720) - px(8400), px(6000) - px(3840)};
 

@@ -5,7 +5,7 @@
 
 #include "windows/app_icon.h"
 #include "table/message_box_builder.h"
-#include "windows/placement.h"
+#include "table/placement.h"
 #include "table/ui_font.h"
 
 #ifndef BLEFINO_VERSION_MAJOR

@@ -8,7 +8,7 @@
 #include <QStringList>
 
 #include "table/message_box_builder.h"
-#include "windows/placement.h"
+#include "table/placement.h"
 #include "table/ui_font.h"
 
 namespace blefino::windows {

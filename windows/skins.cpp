@@ -10,7 +10,7 @@
 #include "core/game.h"
 #include "core/table_model.h"
 #include "table/message_box_builder.h"
-#include "windows/placement.h"
+#include "table/placement.h"
 #include "table/ui_font.h"
 
 namespace blefino::windows {

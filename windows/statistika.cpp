@@ -8,7 +8,7 @@
 #include "pictures/form1.h"
 #include "core/stored_count.h"
 #include "table/message_box_builder.h"
-#include "windows/placement.h"
+#include "table/placement.h"
 #include "table/ui_font.h"
 
 namespace blefino::windows {

@@ -9,7 +9,7 @@
 #include "windows/app_icon.h"
 #include "core/game.h"
 #include "table/message_box_builder.h"
-#include "windows/placement.h"
+#include "table/placement.h"
 #include "store/store.h"
 #include "table/ui_font.h"
 

@@ -1,10 +1,10 @@
-#include "windows/placement.h"
+#include "table/placement.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
-namespace blefino::windows {
+namespace blefino {
 
 void centre_on_screen(QWidget& window) {
   QScreen* screen = window.screen();
@@ -16,4 +16,4 @@ void centre_on_screen(QWidget& window) {
               area.top() + area.height() / 2 - frame.height() / 2);
 }
 
-}  // namespace blefino::windows
+}  // namespace blefino
