@@ -1,40 +1,34 @@
-// One game per player: the lock, and bringing the table back.
+// One game per player: what starting the program twice (single_instance_test.sh) cannot show.
 #include <QApplication>
-#include <QFile>
 #include <QLockFile>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include "single_instance.h"
+#include "app/single_instance.h"
 
 namespace blefino {
 namespace {
 
-// The program itself is started twice in single_instance_test.sh; here is
-// what that cannot show.
+// A copy that holds the lock but does not answer keeps others out, and they say
+// "Блефино уже запущено"; with no lock to be had at all (the lock file where the
+// folder should be) and nobody answering, the game plays.
 TEST(SingleInstance, ACopyThatHoldsTheLockButDoesNotAnswerKeepsOthersOut) {
   QTemporaryDir settings;
   QLockFile held(settings.filePath("Blefino.lock"));
   ASSERT_TRUE(held.tryLock());
   SingleInstance later(settings.path());
-  EXPECT_FALSE(later.first());
-  EXPECT_FALSE(later.wake_running_copy());  // so it says "Блефино уже запущено"
+  EXPECT_FALSE(later.first() || later.wake_running_copy());
+  EXPECT_TRUE(SingleInstance(settings.filePath("Blefino.lock/Talvik")).first());
   held.unlock();
   EXPECT_TRUE(SingleInstance(settings.path()).first());
-
-  // No lock to be had (a file where the folder should be), nobody answering: the game plays.
-  ASSERT_TRUE(QFile(settings.filePath("file")).open(QIODevice::WriteOnly));
-  EXPECT_TRUE(SingleInstance(settings.filePath("file/Talvik")).first());
 }
 
-// A knock brings the table back from the task bar.
 TEST(SingleInstance, AKnockRestoresTheMinimisedTable) {
   QWidget table;
   table.showMinimized();
   bring_windows_to_front();
   EXPECT_FALSE(table.isMinimized());
-  EXPECT_TRUE(table.isVisible());
 }
 
 }  // namespace

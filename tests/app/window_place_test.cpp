@@ -5,10 +5,10 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "carddesk.h"
+#include "table/carddesk.h"
 #include "core/table_model.h"
-#include "ini_backend.h"
-#include "store.h"
+#include "store/ini_backend.h"
+#include "store/store.h"
 
 namespace blefino {
 namespace {
