@@ -1,10 +1,11 @@
-// The Qt host: message boxes as the player sees them, the pause, the clock,
-// and ending the program from wherever the game happens to be.
-#include <QAbstractButton>
+// The Qt host: message boxes as the player sees them, over the table as it
+// stands; the pause; the clock; and ending the program from wherever the game
+// happens to be.
+#include <QPushButton>
 #include <QApplication>
 #include <QDate>
 #include <QElapsedTimer>
-#include <QPushButton>
+#include <QLabel>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -16,41 +17,41 @@ namespace blefino {
 namespace {
 
 using namespace std::chrono_literals;
+using Box = QMessageBox;
 
-std::vector<QString> captions(const QMessageBox& box) {
-  std::vector<QString> out;
-  for (QAbstractButton* b : box.buttons()) out.push_back(b->text());
-  return out;
-}
+// A table whose claim reads `claim`, with a host in front of it.
+struct Hosted {
+  explicit Hosted(std::chrono::milliseconds pause = 1500ms) : host({}, pause) {
+    host.setWindow(&desk);
+    host.setExitAction([this] { ++exits; });
+    desk.show();
+  }
+  QString shown() const { return desk.findChild<QLabel*>(QStringLiteral("koncard"))->text(); }
+  TableModel m;
+  Carddesk desk{[this] { return m; }};
+  QtHost host;
+  int exits = 0;
+};
 
-TEST(QtHostMessages, BoxesCarryExactTextTitleIconAndRussianButtonsAndFitTheirTitle) {
-  struct Case {
-    const char *text, *title;
-    Icon icon;
-    Buttons buttons;
-    QMessageBox::Icon shown;
-    std::vector<QString> captions;
-  };
-  const Case cases[] = {
-      {"Сыграем еще раз?", "Блефино", Icon::Question, Buttons::YesNo, QMessageBox::Question,
-       {QStringLiteral("Да"), QStringLiteral("Нет")}},
-      {"Ничья!!!", "Блефино", Icon::None, Buttons::Ok, QMessageBox::NoIcon, {QStringLiteral("OK")}},
-      {"Больше нельзя!!!", "Блефино", Icon::Information, Buttons::Ok, QMessageBox::Information,
-       {QStringLiteral("OK")}},
+TEST(QtHost, BoxesCarryExactTextTitleIconAndRussianButtonsAndFitTheirTitle) {
+  const struct { const char *text, *title; Icon icon; Buttons buttons; Box::Icon shown; QStringList captions; } cases[] = {
+      {"Сыграем еще раз?", "Блефино", Icon::Question, Buttons::YesNo, Box::Question, {"Да", "Нет"}},
+      {"Больше нельзя!!!", "Блефино", Icon::Information, Buttons::Ok, Box::Information, {"OK"}},
       // A player's name is shown as typed, never read as markup.
-      {"<b>Вася</b>, забирай", "GRUB", Icon::Question, Buttons::Ok, QMessageBox::Question,
-       {QStringLiteral("OK")}},
+      {"<b>Вася</b>, забирай", "GRUB", Icon::Question, Buttons::Ok, Box::Question, {"OK"}},
       // An opponent's name in the title is never cut short.
-      {"Отбой", "BARNABY KROSS", Icon::None, Buttons::Ok, QMessageBox::NoIcon, {QStringLiteral("OK")}},
+      {"Отбой", "BARNABY KROSS", Icon::None, Buttons::Ok, Box::NoIcon, {"OK"}},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     auto box = make_message_box(c.text, c.title, c.icon, c.buttons);
     EXPECT_EQ(box->text(), QString::fromUtf8(c.text));
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
     EXPECT_EQ(box->windowTitle(), QString::fromUtf8(c.title));
     EXPECT_EQ(box->icon(), c.shown);
-    EXPECT_EQ(captions(*box), c.captions);
+    QStringList captions;
+    for (QAbstractButton* b : box->buttons()) captions << b->text();
+    EXPECT_EQ(captions, c.captions);
     EXPECT_EQ(box->defaultButton(), box->buttons().front());  // Yes or OK
     box->show();  // the box sizes itself when shown
     EXPECT_GE(box->width(), title_bar_width(box->windowTitle()));
@@ -58,61 +59,71 @@ TEST(QtHostMessages, BoxesCarryExactTextTitleIconAndRussianButtonsAndFitTheirTit
   }
 }
 
-TEST(QtHostMessages, TheAnswerIsTheButtonPressedInTheInterceptorOrARealBox) {
-  QtHost host;
-  QMessageBox::StandardButton press = QMessageBox::No;
-  host.setInterceptor([&](QMessageBox&) { return press; });
-  EXPECT_EQ(host.message("?", "t", Icon::Question, Buttons::YesNo), Answer::No);
-  press = QMessageBox::Yes;
-  EXPECT_EQ(host.message("?", "t", Icon::Question, Buttons::YesNo), Answer::Yes);
-
+// The box comes up over the table as it stands now; a box closed without a
+// button gives the cautious answer.
+TEST(QtHost, TheAnswerIsTheButtonPressedOverTheTableAsItStands) {
+  const struct { Buttons buttons; Box::StandardButton pressed; Answer answer; } cases[] = {
+      {Buttons::YesNo, Box::Yes, Answer::Yes}, {Buttons::YesNo, Box::No, Answer::No},
+      {Buttons::YesNo, Box::NoButton, Answer::No}, {Buttons::Ok, Box::NoButton, Answer::Ok}};
+  Hosted t;
+  for (const auto& c : cases) {
+    t.m.koncard.caption = std::to_string(&c - cases);
+    QString under;
+    t.host.setInterceptor([&](Box&) { under = t.shown(); return c.pressed; });
+    EXPECT_EQ(t.host.message("?", "Блефино", Icon::Question, c.buttons), c.answer);
+    EXPECT_EQ(under.toStdString(), t.m.koncard.caption);
+  }
   QtHost real;  // no interceptor: a modal box waits for its button
   QString seen;
   QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
     ASSERT_NE(box, nullptr);
     seen = box->text();
-    box->button(QMessageBox::No)->click();
+    box->button(Box::No)->click();
   });
   EXPECT_EQ(real.message("Сыграем еще раз?", "Блефино", Icon::Question, Buttons::YesNo), Answer::No);
   EXPECT_EQ(seen, QStringLiteral("Сыграем еще раз?"));
 }
 
-// The pause lasts its 1.5 s by the monotonic clock, and timers (and with them
-// painting) go on meanwhile.
-TEST(QtHostPause, LastsOneAndAHalfSecondsWhileTimersRun) {
-  QtHost host;
-  bool fired = false;
-  QTimer::singleShot(0, [&] { fired = true; });
-  QElapsedTimer clock;  // monotonic
+// The pause lasts its 1.5 s by the monotonic clock, showing the table as it
+// stands; timers, and with them painting, go on meanwhile.
+TEST(QtHost, APauseLastsOneAndAHalfSecondsOverTheTableAsItStands) {
+  Hosted t;
+  t.m.koncard.caption = "Туз";
+  QString during;
+  QTimer::singleShot(0, [&] { during = t.shown(); });
+  QElapsedTimer clock;
   clock.start();
-  host.pause();
+  t.host.pause();
   EXPECT_GE(clock.elapsed(), 1500);
-  EXPECT_TRUE(fired);
+  EXPECT_EQ(during, QStringLiteral("Туз"));
 }
 
-TEST(QtHostEnding, EndingDuringAPauseCutsItShortAndSilencesTheRest) {
-  Carddesk desk([] { return TableModel{}; });
-  QtHost host({}, std::chrono::minutes(10));  // would outlast the test run if not cut short
-  host.setWindow(&desk);
-  int exits = 0, boxes = 0;
-  host.setExitAction([&] { ++exits; });
-  host.setInterceptor([&](QMessageBox&) { ++boxes; return QMessageBox::Yes; });
-  desk.show();
-  QTimer::singleShot(10, [&] { host.end_program(); });
-  host.pause();
-  EXPECT_TRUE(host.ending());
-  EXPECT_FALSE(desk.isVisible());
-  EXPECT_EQ(exits, 1);
-  // Whatever the unwinding game still says is not shown, and No is the answer.
-  EXPECT_EQ(host.message("Сыграем еще раз?", "Блефино", Icon::Question, Buttons::YesNo), Answer::No);
-  EXPECT_EQ(boxes, 0);
-  host.end_program();
-  EXPECT_EQ(exits, 1);
+// Ended in a pause or while a box is up, the program hides the table at once,
+// and nothing the unwinding game still says is shown: No is the answer.
+TEST(QtHost, EndingCutsThePauseOrTheBoxShortAndSilencesTheRest) {
+  for (bool in_pause : {true, false}) {
+    SCOPED_TRACE(in_pause);
+    Hosted t(10min);  // a pause that would outlast the test run if not cut short
+    int boxes = 0;
+    t.host.setInterceptor([&](Box&) { ++boxes; t.host.end_program(); return Box::Yes; });
+    if (in_pause) {
+      QTimer::singleShot(10, [&] { t.host.end_program(); });
+      t.host.pause();
+    } else {
+      EXPECT_EQ(t.host.message("Сыграем еще раз?", "Блефино", Icon::Question, Buttons::YesNo), Answer::No);
+    }
+    EXPECT_TRUE(t.host.ending());
+    EXPECT_FALSE(t.desk.isVisible());
+    EXPECT_EQ(t.host.message("Сыграем еще раз?", "Блефино", Icon::Question, Buttons::YesNo), Answer::No);
+    t.host.end_program();
+    EXPECT_EQ(t.exits, 1);
+    EXPECT_EQ(boxes, in_pause ? 0 : 1);
+  }
 }
 
 // With the real exit, which leaves every loop for good: run in a child process.
-TEST(QtHostEndingDeathTest, EndingFromInsideAMessageBoxLeavesItsLoop) {
+TEST(QtHostDeathTest, EndingFromInsideARealBoxLeavesItsLoop) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(
       {
@@ -121,22 +132,19 @@ TEST(QtHostEndingDeathTest, EndingFromInsideAMessageBoxLeavesItsLoop) {
           if (QApplication::activeModalWidget()) host.end_program();
         });
         const Answer a = host.message("Сыграем еще раз?", "Блефино", Icon::Question, Buttons::YesNo);
-        const bool ok = a == Answer::No && host.ending() && !QApplication::activeModalWidget();
-        std::_Exit(ok ? 0 : 1);  // no exit handlers: nothing else is judged here
+        std::_Exit(a == Answer::No && host.ending() && !QApplication::activeModalWidget() ? 0 : 1);
       },
       ::testing::ExitedWithCode(0), "");
 }
 
-TEST(QtHostSystem, NowIsTheLocalDateAndSavingHandsTheSettingsOn) {
+TEST(QtHost, NowIsTheLocalDateAndSavingHandsTheSettingsOn) {
   Settings saved;
   QtHost host([&](const Settings& s) { saved = s; });
   const QDate before = QDate::currentDate();
   const LocalDateTime t = host.now();
   const QDate got(t.year, t.month, t.day);
   EXPECT_TRUE(got == before || got == QDate::currentDate());
-  Settings s;
-  s.player_name = "Вася";
-  host.save_all(s);
+  host.save_all(Settings{"Вася"});
   EXPECT_EQ(saved.player_name, "Вася");
 }
 
