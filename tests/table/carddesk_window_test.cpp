@@ -1,15 +1,10 @@
-// The table window on a hand-made model: what the model says is what the
-// screen shows at any size, every click and key reaches its handler only
-// where the control takes it, and the model's own changes never pass for the
-// player's clicks.
+// The table window on a hand-made model: it shows what the model says, at any
+// size, and hands on the player's clicks and keys, and nothing else.
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
 
 #include "carddesk.h"
 #include "carddesk_pictures.h"
@@ -33,11 +28,7 @@ struct Desk {
             note("main"), note("show"), note("veru"), note("neveru"), note("close")};
   }
   template <typename W = QWidget>
-  W* get(const char* name) {
-    W* c = w.findChild<W*>(QLatin1String(name));
-    EXPECT_NE(c, nullptr) << name;
-    return c;
-  }
+  W* get(const char* name) { return w.findChild<W*>(QLatin1String(name)); }
   Log took() { return std::exchange(log, {}); }
   QImage image() const { return w.table()->grab().toImage(); }
 
@@ -45,9 +36,8 @@ struct Desk {
   Carddesk w;
 };
 
-// Three cards of the human's, 20 px apart as in a large hand, the second
-// raised and the third with the pointer of a card about to be laid; a card of
-// opponent 1's and the second place of the batch.
+// Three cards of the human's, 20 px apart as in a large hand, the second raised, the
+// third with the pointer of a card about to be laid; a card of opponent 1's; batch place 2.
 TableModel overlapping_hand() {
   TableModel m;
   for (int i = 1; i <= 3; ++i) m.koloda3[i] = {241 + 300 * (i - 1), kRestingTop, true, true, 10 + i};
@@ -58,37 +48,9 @@ TableModel overlapping_hand() {
   return m;
 }
 
-TEST(CarddeskWindow, ShowsWhatTheModelSaysAndNothingPassesForAClick) {
-  TableModel m;
-  m.mainbutton.visible = true;
-  m.Option1[1].selected = false;
-  m.Option1[9].selected = true;
-  Desk d(m);
-  // A caption too wide for its button breaks between words, inside the button.
-  auto* main = d.get<QPushButton>("mainbutton");
-  EXPECT_EQ(main->text().simplified(), QStringLiteral("Нажмите на кнопку"));
-  for (const QString& line : main->text().split(QLatin1Char('\n')))
-    EXPECT_LE(main->fontMetrics().horizontalAdvance(line), main->width() - 8) << line.toStdString();
-  for (bool shown : {false, true}) {
-    m.koncard = {"Туз", shown};
-    m.Frame1_visible = shown;
-    m.mainbutton.visible = !shown;
-    d.w.showModel();
-    EXPECT_EQ(d.get("koncard")->isVisible(), shown);
-    EXPECT_EQ(d.get("Frame1")->isVisible(), shown);
-    EXPECT_EQ(main->isVisible(), !shown);
-  }
-  EXPECT_EQ(d.get<QLabel>("koncard")->text(), QStringLiteral("Туз"));
-  auto checked = [&](const char* name) { return d.get<QRadioButton>(name)->isChecked(); };
-  EXPECT_TRUE(checked("Option1_9") && !checked("Option1_1"));
-  m.Option1[9].selected = false;  // none selected is a state of its own
-  d.w.showModel();
-  EXPECT_FALSE(checked("Option1_9"));
-  EXPECT_TRUE(d.log.empty());
-}
-
 // The table grows with the window, centred on the cloth: cards are drawn, and
-// take presses of any button, where the model puts them times the scale.
+// take presses of any button, where the model puts them times the scale; so
+// does the keyboard's frame.
 TEST(CarddeskWindow, DrawsAndTakesPressesWhereTheModelPutsTheCardsAtAnySize) {
   TableModel m = overlapping_hand();
   Desk d(m);
@@ -105,23 +67,33 @@ TEST(CarddeskWindow, DrawsAndTakesPressesWhereTheModelPutsTheCardsAtAnySize) {
       {{96 + 37, 256 + 50}, 0, Qt::PointingHandCursor, false},  // batch place 2 ...
       {{16 + 37, 256 + 50}, 0, Qt::PointingHandCursor, true},   // ... and the empty place 1
   };
-  const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
-  int presses = 0;
+  int presses = 0;  // left, right and middle button in turn
   for (const auto& s : sizes) {
     d.w.resize(s.size);
     QApplication::processEvents();
     const QImage shown = d.image();
     for (const auto& p : points) {
       const QPoint at = s.origin + p.at * s.scale;
-      SCOPED_TRACE(QStringLiteral("%1x%2 at %3,%4").arg(s.size.width()).arg(s.size.height()).arg(at.x()).arg(at.y()).toStdString());
+      SCOPED_TRACE(::testing::Message() << "scale " << s.scale << " at " << at.x() << "," << at.y());
       EXPECT_EQ((shown.pixel(at) & 0xffffff) == kFeltRgb, p.cloth);
       QTest::mouseMove(d.w.table(), at);
       EXPECT_EQ(d.w.table()->cursor().shape(), p.pointer);
-      QTest::mouseClick(d.w.table(), buttons[presses++ % 3], {}, at);
+      QTest::mouseClick(d.w.table(), Qt::MouseButton(Qt::LeftButton << presses++ % 3), {}, at);
       EXPECT_EQ(d.took(), p.card ? Log{"card " + std::to_string(p.card)} : Log{});
     }
     EXPECT_EQ(d.get<QLabel>("Label1")->font().pixelSize(), 32 * s.scale);
     EXPECT_EQ(d.get("veru")->geometry(), QRect(s.origin + QPoint(344, 376) * s.scale, QSize(81, 25) * s.scale));
+  }
+  // The keyboard's frame marks its card, and hides no card's corner.
+  const QImage before = d.image();
+  QTest::keyClick(d.w.table(), Qt::Key_Home);
+  QTest::keyClick(d.w.table(), Qt::Key_Right);
+  const QImage after = d.image();
+  const QPoint outside = d.w.slotRect(3, 2).topLeft() - QPoint(3, 3);
+  EXPECT_NE(after.pixel(outside), before.pixel(outside));
+  for (int i = 1; i <= 3; ++i) {
+    const QRect index(d.w.slotRect(3, i).topLeft(), QSize(17, 30) * 2);
+    EXPECT_TRUE(after.copy(index) == before.copy(index)) << "card " << i;
   }
   // A hidden or disabled card takes no press: it goes to the one beneath.
   m.koloda3[3].enabled = m.koloda3[2].visible = false;
@@ -144,22 +116,26 @@ TEST(CarddeskWindow, BackAtItsOwnSizeEveryPixelIsAsNeverGrown) {
   EXPECT_TRUE(d.image() == direct.image());
 }
 
-// Keys go where clicks go, so what a click cannot do a key cannot either.
-TEST(CarddeskWindow, EveryButtonAndKeyTakesThePathOfItsClick) {
+// The controls show the model, and only the player's clicks and keys reach
+// the game, each key by the path of the click it stands for: what a click
+// cannot do, a key cannot either.
+TEST(CarddeskWindow, ControlsShowTheModelAndTakeOnlyThePlayersClicksAndKeys) {
   TableModel m = overlapping_hand();
   m.koloda3[2].top = kRestingTop;
   m.koloda3[2].enabled = m.Option1[3].enabled = false;
   m.Frame1_visible = m.mainbutton.visible = true;
   Desk d(m);
+  // A caption too wide for its button breaks between words, inside the button.
+  auto* main = d.get<QPushButton>("mainbutton");
+  EXPECT_EQ(main->text().simplified(), QStringLiteral("Нажмите на кнопку"));
+  for (const QString& line : main->text().split(QLatin1Char('\n')))
+    EXPECT_LE(main->fontMetrics().horizontalAdvance(line), main->width() - 8) << line.toStdString();
+
   const int kVe = 0x0412, kEn = 0x041D, kKa = 0x041A;  // В, Н, К
   // Clicked when no keys are given, else focused and given the keys.
   const struct { const char* control; std::vector<int> keys; Log heard; } steps[] = {
-      {"mainbutton", {}, {"main"}},
-      {"Command1", {}, {"show"}},
-      {"veru", {}, {"veru"}},
-      {"neveru", {}, {"neveru"}},
-      {"Option1_4", {}, {"rank 4"}},
-      {"Option1_3", {}, {}},
+      {"mainbutton", {}, {"main"}}, {"Command1", {}, {"show"}}, {"veru", {}, {"veru"}},
+      {"neveru", {}, {"neveru"}}, {"Option1_4", {}, {"rank 4"}}, {"Option1_3", {}, {}},
       {"table", {Qt::Key_Return, Qt::Key_Enter}, {"main", "main"}},
       {"table", {Qt::Key_Space, Qt::Key_End, Qt::Key_Space, Qt::Key_Left, Qt::Key_Space, Qt::Key_Home,
                  Qt::Key_Left, Qt::Key_Space}, {"card 1", "card 3", "card 1"}},
@@ -176,34 +152,27 @@ TEST(CarddeskWindow, EveryButtonAndKeyTakesThePathOfItsClick) {
     for (int k : s.keys) QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(k), {}, {});
     EXPECT_EQ(d.took(), s.heard) << s.control;
   }
-  EXPECT_FALSE(d.get<QRadioButton>("Option1_4")->isChecked());  // the model's choice is shown again
-  QTest::sendKeyEvent(QTest::Click, d.w.table(), Qt::Key(kVe), {}, Qt::AltModifier);  // Alt is the menu's
-  m.veru.enabled = m.mainbutton.enabled = false;
+  auto checked = [&](const char* name) { return d.get<QRadioButton>(name)->isChecked(); };
+  EXPECT_TRUE(checked("Option1_1") && !checked("Option1_4"));  // the model's choice is shown again
+  m.Option1[1].selected = false;  // none selected is a state of its own
   d.w.showModel();
+  EXPECT_FALSE(checked("Option1_1"));
+  QTest::sendKeyEvent(QTest::Click, d.w.table(), Qt::Key(kVe), {}, Qt::AltModifier);  // Alt is the menu's
+  EXPECT_FALSE(d.get("koncard")->isVisible());
+  m.veru.enabled = m.mainbutton.enabled = false;
+  m.koncard = {"Туз", true};
+  d.w.showModel();
+  EXPECT_TRUE(d.get("koncard")->isVisible());
+  EXPECT_EQ(d.get<QLabel>("koncard")->text(), QStringLiteral("Туз"));
   QTest::mouseClick(d.get("veru"), Qt::LeftButton);
   QTest::keyClick(d.w.table(), Qt::Key_Return);
   m.mainbutton = {"", false, true};
   d.w.showModel();
+  EXPECT_FALSE(main->isVisible());
   QTest::keyClick(d.w.table(), Qt::Key_Return);
   EXPECT_EQ(d.took(), Log{});
   d.w.close();
   EXPECT_EQ(d.took(), Log{"close"});
-}
-
-// The frame shows which card the keyboard is on, and hides no card's corner.
-TEST(CarddeskWindow, TheFocusFrameNeverHidesACardsIndex) {
-  TableModel m = overlapping_hand();
-  Desk d(m);
-  d.w.table()->setFocus();
-  const QImage before = d.image();
-  QTest::keyClick(d.w.table(), Qt::Key_Right);  // onto card 2
-  const QImage after = d.image();
-  const QPoint outside = d.w.slotRect(3, 2).topLeft() - QPoint(3, 3);
-  EXPECT_NE(after.pixel(outside), before.pixel(outside));
-  for (int i = 1; i <= 3; ++i) {
-    const QRect index(d.w.slotRect(3, i).topLeft(), QSize(17, 30));
-    EXPECT_TRUE(after.copy(index) == before.copy(index)) << "card " << i;
-  }
 }
 
 // A frame out of time shows the previous scale's picture, to be stretched;
