@@ -1,6 +1,5 @@
-// The table as a screen reader meets it, through Qt's accessibility
-// interfaces: Russian names, roles and a press for every card, hand, pile
-// and line, and what changes announced once.
+// The table as a screen reader meets it: Russian names, roles and a press for
+// every card, hand, pile and line, and what changes announced once.
 #include <QAccessible>
 #include <QApplication>
 #include <QTest>

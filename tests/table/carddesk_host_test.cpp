@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "carddesk.h"
 #include "message_box_builder.h"
 #include "qt_host.h"
@@ -18,9 +20,10 @@ namespace {
 using namespace std::chrono_literals;
 using Box = QMessageBox;
 
-// A shown table, whose claim reads m.koncard, with a host in front of it.
+// A shown table, whose claim reads m.koncard, behind a host pausing for `pause` or as the game does.
 struct Hosted {
-  explicit Hosted(std::chrono::milliseconds pause = 1500ms) : host({}, pause) {
+  explicit Hosted(std::optional<std::chrono::milliseconds> pause = {})
+      : host(pause ? QtHost({}, *pause) : QtHost()) {
     host.setWindow(&desk);
     host.setExitAction([this] { ++exits; });
     desk.show();
