@@ -1,12 +1,14 @@
-// The Qt host: message boxes as the player sees them, the pause, the clock,
-// and ending the program from wherever the game happens to be.
-#include <QAbstractButton>
+// The Qt host: message boxes as the player sees them and the pause, both over
+// the table as it stands; the clock; and ending the program from wherever the
+// game happens to be.
 #include <QApplication>
 #include <QDate>
-#include <QElapsedTimer>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 #include "carddesk.h"
 #include "message_box_builder.h"
@@ -16,127 +18,112 @@ namespace blefino {
 namespace {
 
 using namespace std::chrono_literals;
+using Box = QMessageBox;
 
-std::vector<QString> captions(const QMessageBox& box) {
-  std::vector<QString> out;
-  for (QAbstractButton* b : box.buttons()) out.push_back(b->text());
-  return out;
-}
+// A shown table, whose claim reads m.koncard, behind a host pausing for `pause` or as the game does.
+struct Hosted {
+  explicit Hosted(std::optional<std::chrono::milliseconds> pause = {})
+      : host(pause ? QtHost({}, *pause) : QtHost()) {
+    host.setWindow(&desk);
+    host.setExitAction([this] { ++exits; });
+    desk.show();
+  }
+  std::string shown() const { return desk.findChild<QLabel*>(QStringLiteral("koncard"))->text().toStdString(); }
+  TableModel m;
+  Carddesk desk{[this] { return m; }};
+  QtHost host;
+  int exits = 0;
+};
 
-TEST(QtHostMessages, BoxesCarryExactTextTitleIconAndRussianButtonsAndFitTheirTitle) {
-  struct Case {
-    const char *text, *title;
-    Icon icon;
-    Buttons buttons;
-    QMessageBox::Icon shown;
-    std::vector<QString> captions;
+Answer again(QtHost& host) { return host.message("Сыграем еще раз?", "Блефино", Icon::Question, Buttons::YesNo); }
+
+TEST(QtHost, BoxesCarryExactTextTitleIconAndRussianButtonsAndFitTheirTitle) {
+  const struct { const char *text, *title; Icon icon; Buttons buttons; Box::Icon shown; QStringList captions; } cases[] = {
+      {"Сыграем еще раз?", "Блефино", Icon::Question, Buttons::YesNo, Box::Question, {"Да", "Нет"}},
+      {"Больше нельзя!!!", "Блефино", Icon::Information, Buttons::Ok, Box::Information, {"OK"}},
+      // A name is shown as typed, never read as markup; an opponent's is never cut short.
+      {"<b>Вася</b>, забирай", "BARNABY KROSS", Icon::None, Buttons::Ok, Box::NoIcon, {"OK"}},
   };
-  const Case cases[] = {
-      {"Сыграем еще раз?", "Блефино", Icon::Question, Buttons::YesNo, QMessageBox::Question,
-       {QStringLiteral("Да"), QStringLiteral("Нет")}},
-      {"Ничья!!!", "Блефино", Icon::None, Buttons::Ok, QMessageBox::NoIcon, {QStringLiteral("OK")}},
-      {"Больше нельзя!!!", "Блефино", Icon::Information, Buttons::Ok, QMessageBox::Information,
-       {QStringLiteral("OK")}},
-      // A player's name is shown as typed, never read as markup.
-      {"<b>Вася</b>, забирай", "GRUB", Icon::Question, Buttons::Ok, QMessageBox::Question,
-       {QStringLiteral("OK")}},
-      // An opponent's name in the title is never cut short.
-      {"Отбой", "BARNABY KROSS", Icon::None, Buttons::Ok, QMessageBox::NoIcon, {QStringLiteral("OK")}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
+  for (const auto& c : cases) {
     auto box = make_message_box(c.text, c.title, c.icon, c.buttons);
-    EXPECT_EQ(box->text(), QString::fromUtf8(c.text));
-    EXPECT_EQ(box->textFormat(), Qt::PlainText);
-    EXPECT_EQ(box->windowTitle(), QString::fromUtf8(c.title));
-    EXPECT_EQ(box->icon(), c.shown);
-    EXPECT_EQ(captions(*box), c.captions);
-    EXPECT_EQ(box->defaultButton(), box->buttons().front());  // Yes or OK
     box->show();  // the box sizes itself when shown
-    EXPECT_GE(box->width(), title_bar_width(box->windowTitle()));
-    EXPECT_FALSE(box->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    QStringList captions;
+    for (QAbstractButton* b : box->buttons()) captions << b->text();
+    EXPECT_EQ(captions, c.captions) << c.text;
+    EXPECT_EQ(box->defaultButton(), box->buttons().front()) << c.text;  // Yes or OK
+    EXPECT_EQ(box->windowTitle() + ": " + box->text(), QString::fromUtf8(c.title) + ": " + QString::fromUtf8(c.text));
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    EXPECT_EQ(box->icon(), c.shown) << c.text;
+    EXPECT_GE(box->width(), title_bar_width(box->windowTitle())) << c.text;
   }
 }
 
-TEST(QtHostMessages, TheAnswerIsTheButtonPressedInTheInterceptorOrARealBox) {
-  QtHost host;
-  QMessageBox::StandardButton press = QMessageBox::No;
-  host.setInterceptor([&](QMessageBox&) { return press; });
-  EXPECT_EQ(host.message("?", "t", Icon::Question, Buttons::YesNo), Answer::No);
-  press = QMessageBox::Yes;
-  EXPECT_EQ(host.message("?", "t", Icon::Question, Buttons::YesNo), Answer::Yes);
-
-  QtHost real;  // no interceptor: a modal box waits for its button
-  QString seen;
-  QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    seen = box->text();
-    box->button(QMessageBox::No)->click();
-  });
-  EXPECT_EQ(real.message("Сыграем еще раз?", "Блефино", Icon::Question, Buttons::YesNo), Answer::No);
-  EXPECT_EQ(seen, QStringLiteral("Сыграем еще раз?"));
+// A box closed without a button gives the cautious answer. The pause lasts its
+// 1.5 s by the monotonic clock while timers, and with them painting, go on.
+TEST(QtHost, BoxesAndThePauseComeUpOverTheTableAsItStands) {
+  const struct { Buttons buttons; Box::StandardButton pressed; Answer answer; } cases[] = {
+      {Buttons::YesNo, Box::Yes, Answer::Yes}, {Buttons::YesNo, Box::No, Answer::No},
+      {Buttons::YesNo, Box::NoButton, Answer::No}, {Buttons::Ok, Box::NoButton, Answer::Ok}};
+  Hosted t;
+  std::string under;
+  for (const auto& c : cases) {
+    t.m.koncard.caption = std::to_string(&c - cases);
+    t.host.setInterceptor([&](Box&) { under = t.shown(); return c.pressed; });
+    EXPECT_EQ(t.host.message("?", "Блефино", Icon::Question, c.buttons), c.answer);
+    EXPECT_EQ(under, t.m.koncard.caption);
+  }
+  t.m.koncard.caption = "Туз";
+  QTimer::singleShot(0, [&] { under = t.shown(); });
+  const auto started = std::chrono::steady_clock::now();
+  t.host.pause();
+  EXPECT_GE(std::chrono::steady_clock::now() - started, 1500ms);
+  EXPECT_EQ(under, "Туз");
 }
 
-// The pause lasts its 1.5 s by the monotonic clock, and timers (and with them
-// painting) go on meanwhile.
-TEST(QtHostPause, LastsOneAndAHalfSecondsWhileTimersRun) {
-  QtHost host;
-  bool fired = false;
-  QTimer::singleShot(0, [&] { fired = true; });
-  QElapsedTimer clock;  // monotonic
-  clock.start();
-  host.pause();
-  EXPECT_GE(clock.elapsed(), 1500);
-  EXPECT_TRUE(fired);
+// Ended in a pause or while a box is up, the program hides the table at once,
+// and nothing the unwinding game still says is shown: No is the answer.
+TEST(QtHost, EndingCutsThePauseOrTheBoxShortAndSilencesTheRest) {
+  for (bool in_pause : {true, false}) {
+    Hosted t(10min);  // a pause that would outlast the test run if not cut short
+    int boxes = 0;
+    t.host.setInterceptor([&](Box&) { ++boxes; t.host.end_program(); return Box::Yes; });
+    if (in_pause) {
+      QTimer::singleShot(10, [&] { t.host.end_program(); });
+      t.host.pause();
+    } else {
+      EXPECT_EQ(again(t.host), Answer::No);  // Yes was pressed, but the program had ended
+    }
+    EXPECT_FALSE(t.desk.isVisible()) << in_pause;
+    EXPECT_EQ(again(t.host), Answer::No) << in_pause;
+    t.host.end_program();
+    EXPECT_EQ(t.exits, 1) << in_pause;
+    EXPECT_EQ(boxes, in_pause ? 0 : 1);
+  }
 }
 
-TEST(QtHostEnding, EndingDuringAPauseCutsItShortAndSilencesTheRest) {
-  Carddesk desk([] { return TableModel{}; });
-  QtHost host({}, std::chrono::minutes(10));  // would outlast the test run if not cut short
-  host.setWindow(&desk);
-  int exits = 0, boxes = 0;
-  host.setExitAction([&] { ++exits; });
-  host.setInterceptor([&](QMessageBox&) { ++boxes; return QMessageBox::Yes; });
-  desk.show();
-  QTimer::singleShot(10, [&] { host.end_program(); });
-  host.pause();
-  EXPECT_TRUE(host.ending());
-  EXPECT_FALSE(desk.isVisible());
-  EXPECT_EQ(exits, 1);
-  // Whatever the unwinding game still says is not shown, and No is the answer.
-  EXPECT_EQ(host.message("Сыграем еще раз?", "Блефино", Icon::Question, Buttons::YesNo), Answer::No);
-  EXPECT_EQ(boxes, 0);
-  host.end_program();
-  EXPECT_EQ(exits, 1);
-}
-
-// With the real exit, which leaves every loop for good: run in a child process.
-TEST(QtHostEndingDeathTest, EndingFromInsideAMessageBoxLeavesItsLoop) {
+// With no interceptor the box is real, and modal; the real exit leaves every
+// loop for good, so this runs in a child process.
+TEST(QtHostDeathTest, ARealBoxTakesItsButtonAndEndingLeavesItsLoop) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(
       {
         QtHost host;
-        QTimer::singleShot(0, [&] {
-          if (QApplication::activeModalWidget()) host.end_program();
-        });
-        const Answer a = host.message("Сыграем еще раз?", "Блефино", Icon::Question, Buttons::YesNo);
-        const bool ok = a == Answer::No && host.ending() && !QApplication::activeModalWidget();
-        std::_Exit(ok ? 0 : 1);  // no exit handlers: nothing else is judged here
+        QTimer::singleShot(0, [] { qobject_cast<Box*>(QApplication::activeModalWidget())->button(Box::Yes)->click(); });
+        const Answer yes = again(host);
+        QTimer::singleShot(0, [&] { host.end_program(); });
+        const Answer no = again(host);
+        std::_Exit(yes == Answer::Yes && no == Answer::No && !QApplication::activeModalWidget() ? 0 : 1);
       },
       ::testing::ExitedWithCode(0), "");
 }
 
-TEST(QtHostSystem, NowIsTheLocalDateAndSavingHandsTheSettingsOn) {
+TEST(QtHost, NowIsTheLocalDateAndSavingHandsTheSettingsOn) {
   Settings saved;
   QtHost host([&](const Settings& s) { saved = s; });
   const QDate before = QDate::currentDate();
   const LocalDateTime t = host.now();
-  const QDate got(t.year, t.month, t.day);
-  EXPECT_TRUE(got == before || got == QDate::currentDate());
-  Settings s;
-  s.player_name = "Вася";
-  host.save_all(s);
+  EXPECT_TRUE(QDate(t.year, t.month, t.day) == before || QDate(t.year, t.month, t.day) == QDate::currentDate());
+  host.save_all(Settings{"Вася"});
   EXPECT_EQ(saved.player_name, "Вася");
 }
 

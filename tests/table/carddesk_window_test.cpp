@@ -1,299 +1,195 @@
-// The table window on a hand-made model: what the model says is what the
-// screen shows, every click reaches its handler, and programmatic updates
-// never pass for the player's clicks.
-#include <QAction>
-#include <QCursor>
-#include <QImage>
-#include <QKeyEvent>
+// The table window on a hand-made model: it shows what the model says, at any
+// size, and hands on the player's clicks and keys, and nothing else.
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <vector>
-
 #include "carddesk.h"
+#include "carddesk_pictures.h"
 
 namespace blefino {
 namespace {
 
+using Log = std::vector<std::string>;
 constexpr QRgb kFeltRgb = 0x004000;
 
-// A shown window on model m whose events are counted.
+// A shown, active window on model m; what the player did is logged: "card 3", "rank 9", "veru".
 struct Desk {
-  explicit Desk(TableModel& m) {
-    e.card_pressed = [this](int i) { cards.push_back(i); };
-    e.rank_clicked = [this](int k) { ranks.push_back(k); };
-    e.main_pressed = [this] { ++main; };
-    e.show_cards_pressed = [this] { ++show; };
-    e.veru_pressed = [this] { ++veru; };
-    e.neveru_pressed = [this] { ++neveru; };
-    e.close_requested = [this] { ++close; };
-    w = std::make_unique<Carddesk>([&m] { return m; }, e);
-    w->show();
+  explicit Desk(TableModel& m) : w([&m] { return m; }, events()) {
+    w.show();
+    QApplication::setActiveWindow(&w);
+  }
+  CarddeskEvents events() {
+    auto note = [this](std::string what) { return [this, what] { log.push_back(what); }; };
+    return {[this](int i) { log.push_back("card " + std::to_string(i)); },
+            [this](int k) { log.push_back("rank " + std::to_string(k)); },
+            note("main"), note("show"), note("veru"), note("neveru"), note("close")};
   }
   template <typename W = QWidget>
-  W* get(const char* name) {
-    W* c = w->findChild<W*>(QLatin1String(name));
-    EXPECT_NE(c, nullptr) << name;
-    return c;
-  }
-  void click(const char* name) { QTest::mouseClick(get(name), Qt::LeftButton); }
-  void press(QPoint p, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(w->table(), b, {}, p); }
-  QRgb pixel(QPoint p) { return w->table()->grab().toImage().pixel(p) & 0xffffff; }
+  W* get(const char* name) { return w.findChild<W*>(QLatin1String(name)); }
+  Log took() { return std::exchange(log, {}); }
+  QImage image() const { return w.table()->grab().toImage(); }
 
-  CarddeskEvents e;
-  std::unique_ptr<Carddesk> w;
-  std::vector<int> cards, ranks;
-  int main = 0, show = 0, veru = 0, neveru = 0, close = 0;
+  Log log;
+  Carddesk w;
 };
 
-// Three overlapping human cards, 20 px apart, like a hand of many.
+// Three cards of the human's, 20 px apart as in a large hand, the second raised, the
+// third with the pointer of a card about to be laid; a card of opponent 1's; batch place 2.
 TableModel overlapping_hand() {
   TableModel m;
-  for (int i = 1; i <= 3; ++i) {
-    m.koloda3[i].visible = true;
-    m.koloda3[i].left = 241 + 300 * (i - 1);
-    m.koloda3[i].picture = 10 + i;
-  }
-  m.koloda1[1] = {241, 2160, true, true, back_picture(1), Cursor::Default};
+  for (int i = 1; i <= 3; ++i) m.koloda3[i] = {241 + 300 * (i - 1), kRestingTop, true, true, 10 + i};
+  m.koloda3[2].top = kRaisedTop;
+  m.koloda3[3].cursor = Cursor::HandPut;
+  m.koloda1[1] = {241, kOpponentRowTop, true, true, back_picture(1), Cursor::Default};
+  m.konpic[2] = {1440, 3840, true, 25};
   return m;
 }
 
-TEST(CarddeskWindow, ShowsTheModelsVisibilityAndCaptions) {
-  TableModel m;
-  m.mainbutton.visible = true;
-  m.Conversation2.caption = "До Нового года осталось 26 дней";
-  Desk d(m);
-  EXPECT_FALSE(d.get("koncard")->isVisible());
-  EXPECT_FALSE(d.get("Frame1")->isVisible());
-  EXPECT_TRUE(d.get("mainbutton")->isVisible());
-  // Long captions wrap inside their boxes rather than being cut off.
-  auto* main = d.get<QPushButton>("mainbutton");
-  EXPECT_EQ(main->text().simplified(), QStringLiteral("Нажмите на кнопку"));
-  for (const QString& line : main->text().split(QLatin1Char('\n')))
-    EXPECT_LE(QFontMetrics(main->font()).horizontalAdvance(line), main->width() - 8) << line.toStdString();
-  auto* talk = d.get<QLabel>("Conversation2");
-  EXPECT_EQ(talk->text(), QStringLiteral("До Нового года осталось 26 дней"));
-  EXPECT_LE(talk->heightForWidth(talk->width()), talk->height());
-
-  m.mainbutton.visible = false;
-  m.Frame1_visible = true;
-  m.koncard.caption = "Туз";
-  m.koncard.visible = true;
-  d.w->showModel();
-  EXPECT_FALSE(d.get("mainbutton")->isVisible());
-  EXPECT_TRUE(d.get("Frame1")->isVisible());
-  EXPECT_EQ(d.get<QLabel>("koncard")->text(), QStringLiteral("Туз"));
-}
-
-TEST(CarddeskWindow, PaintsCardsWhereTheModelPutsThem) {
-  TableModel m = overlapping_hand();
-  m.konpic[2] = {1440, 3840, true, 25};
-  Desk d(m);
-  EXPECT_EQ(d.pixel({5, 300}), kFeltRgb);             // bare cloth
-  EXPECT_NE(d.pixel({16 + 35, 144 + 48}), kFeltRgb);  // opponent 1's first card
-  EXPECT_NE(d.pixel({96 + 37, 256 + 50}), kFeltRgb);  // konpic(2)
-  EXPECT_EQ(d.pixel({16 + 37, 256 + 50}), kFeltRgb);  // konpic(1) is empty
-  EXPECT_NE(d.pixel({16 + 40 + 60, 500}), kFeltRgb);  // the human's third card
-  EXPECT_EQ(d.pixel({16 + 40 + 75, 500}), kFeltRgb);  // ... and right of it, cloth
-
-  // Raising the second card shows it 9 px higher.
-  m.koloda3[2].top = kRaisedTop;
-  d.w->showModel();
-  EXPECT_EQ(d.w->slotRect(3, 2).top(), 449);
-  EXPECT_NE(d.pixel({16 + 20 + 5, 452}), kFeltRgb);
-  EXPECT_EQ(d.pixel({16 + 5, 452}), kFeltRgb);
-}
-
-TEST(CarddeskWindow, APressGoesToTheTopmostVisibleEnabledHumanCard) {
+// The table grows with the window, centred on the cloth: cards are drawn, and
+// take presses of any button, where the model puts them times the scale; so
+// does the keyboard's frame.
+TEST(CarddeskWindow, DrawsAndTakesPressesWhereTheModelPutsTheCardsAtAnySize) {
   TableModel m = overlapping_hand();
   Desk d(m);
-  d.press({16 + 45, 500});                      // cards 1..3 all lie here
-  d.press({16 + 5, 500}, Qt::RightButton);      // only card 1
-  d.press({16 + 25, 500}, Qt::MiddleButton);    // cards 1 and 2
-  d.press({40, 180});                           // opponent 1's card: not the player's
-  EXPECT_EQ(d.cards, (std::vector<int>{3, 1, 2}));
-
-  m.koloda3[3].enabled = false;
-  m.koloda3[2].visible = false;
-  d.w->showModel();
-  d.cards.clear();
-  d.press({16 + 45, 500});
-  d.press({16 + 200, 500});  // no card there
-  EXPECT_EQ(d.cards, (std::vector<int>{1}));
-}
-
-TEST(CarddeskWindow, CardsCarryTheHandCursorsAndTheClothThePointingHand) {
-  TableModel m = overlapping_hand();
-  m.koloda3[3].cursor = Cursor::HandPut;
-  Desk d(m);
-  QWidget* t = d.w->table();
-  const std::pair<QPoint, Qt::CursorShape> cases[] = {
-      {{16 + 5, 500}, Qt::OpenHandCursor},
-      {{16 + 45, 500}, Qt::ClosedHandCursor},
-      {{300, 300}, Qt::PointingHandCursor}};
-  for (const auto& [where, shape] : cases) {
-    QTest::mouseMove(t, where);
-    EXPECT_EQ(t->cursor().shape(), shape) << where.x();
-  }
-  EXPECT_EQ(d.get("veru")->cursor().shape(), Qt::PointingHandCursor);
-  EXPECT_EQ(d.get("Frame1")->cursor().shape(), Qt::PointingHandCursor);
-}
-
-TEST(CarddeskWindow, TheModelsRankSelectionIsShownWithoutCallingTheGame) {
-  TableModel m;
-  m.Frame1_visible = true;
-  Desk d(m);
-  auto checked = [&](int k) {
-    return d.get<QRadioButton>(("Option1_" + std::to_string(k)).c_str())->isChecked();
+  const struct { QSize size; int scale; QPoint origin; } sizes[] = {
+      {{794, 529}, 1, {0, 0}}, {{794 * 2 + 200, 529 * 2}, 2, {100, 0}}, {{794 * 2, 529 * 2 + 200}, 2, {0, 100}}};
+  // A point of the table at its own size: the card a press there reaches, the pointer, the cloth.
+  const struct { QPoint at; int card; Qt::CursorShape pointer; bool cloth; } points[] = {
+      {{16 + 5, 500}, 1, Qt::OpenHandCursor, false},      // card 1 alone
+      {{16 + 45, 500}, 3, Qt::ClosedHandCursor, false},   // all three: the topmost
+      {{16 + 25, 452}, 2, Qt::OpenHandCursor, false},     // raised 9 px above the others
+      {{16 + 5, 452}, 0, Qt::PointingHandCursor, true},   // ... which leave cloth there
+      {{16 + 40 + 75, 500}, 0, Qt::PointingHandCursor, true},  // right of the hand
+      {{16 + 35, 144 + 48}, 0, Qt::PointingHandCursor, false},  // opponent 1's card
+      {{96 + 37, 256 + 50}, 0, Qt::PointingHandCursor, false},  // batch place 2 ...
+      {{16 + 37, 256 + 50}, 0, Qt::PointingHandCursor, true},   // ... and the empty place 1
   };
-  m.Option1[1].selected = false;
-  m.Option1[9].selected = true;
-  d.w->showModel();
-  EXPECT_TRUE(checked(9));
-  EXPECT_FALSE(checked(1));
-  m.Option1[9].selected = false;  // none selected is a state of its own
-  d.w->showModel();
-  EXPECT_FALSE(checked(9));
-  EXPECT_TRUE(d.ranks.empty());
-
-  // The player's click is forwarded; afterwards the window shows the model again.
-  d.click("Option1_4");
-  EXPECT_EQ(d.ranks, std::vector<int>{4});
-  EXPECT_FALSE(checked(4));
-  m.Option1[5].enabled = false;
-  d.w->showModel();
-  d.click("Option1_5");
-  EXPECT_EQ(d.ranks, std::vector<int>{4});
+  int presses = 0;  // left, right and middle button in turn
+  for (const auto& s : sizes) {
+    d.w.resize(s.size);
+    QApplication::processEvents();
+    const QImage shown = d.image();
+    for (const auto& p : points) {
+      const QPoint at = s.origin + p.at * s.scale;
+      SCOPED_TRACE(::testing::Message() << "scale " << s.scale << " at " << at.x() << "," << at.y());
+      EXPECT_EQ((shown.pixel(at) & 0xffffff) == kFeltRgb, p.cloth);
+      QTest::mouseMove(d.w.table(), at);
+      EXPECT_EQ(d.w.table()->cursor().shape(), p.pointer);
+      QTest::mouseClick(d.w.table(), Qt::MouseButton(Qt::LeftButton << presses++ % 3), {}, at);
+      EXPECT_EQ(d.took(), p.card ? Log{"card " + std::to_string(p.card)} : Log{});
+    }
+    EXPECT_EQ(d.get<QLabel>("Label1")->font().pixelSize(), 32 * s.scale);
+    EXPECT_EQ(d.get("veru")->geometry(), QRect(s.origin + QPoint(344, 376) * s.scale, QSize(81, 25) * s.scale));
+  }
+  // The keyboard's frame marks its card, and hides no card's corner.
+  const QImage before = d.image();
+  QTest::keyClick(d.w.table(), Qt::Key_Home);
+  QTest::keyClick(d.w.table(), Qt::Key_Right);
+  const QImage after = d.image();
+  const QPoint outside = d.w.slotRect(3, 2).topLeft() - QPoint(3, 3);
+  EXPECT_NE(after.pixel(outside), before.pixel(outside));
+  for (int i = 1; i <= 3; ++i) {
+    const QRect index(d.w.slotRect(3, i).topLeft(), QSize(17, 30) * 2);
+    EXPECT_TRUE(after.copy(index) == before.copy(index)) << "card " << i;
+  }
+  // A hidden or disabled card takes no press: it goes to the one beneath.
+  m.koloda3[3].enabled = m.koloda3[2].visible = false;
+  d.w.showModel();
+  QTest::mouseClick(d.w.table(), Qt::LeftButton, {}, QPoint(0, 100) + QPoint(16 + 45, 500) * 2);
+  EXPECT_EQ(d.took(), Log{"card 1"});
 }
 
-TEST(CarddeskWindow, EnterPressesTheMainButtonOnlyWhileItCanBePressed) {
-  TableModel m;
-  Desk d(m);
-  QApplication::setActiveWindow(d.w.get());
-  QTest::keyClick(d.w.get(), Qt::Key_Return);  // hidden
-  m.mainbutton.visible = true;
-  m.mainbutton.enabled = false;
-  d.w->showModel();
-  QTest::keyClick(d.w.get(), Qt::Key_Return);  // disabled
-  EXPECT_EQ(d.main, 0);
-  m.mainbutton.enabled = true;
-  d.w->showModel();
-  QTest::keyClick(d.w.get(), Qt::Key_Return);
-  QTest::keyClick(d.w.get(), Qt::Key_Enter);
-  EXPECT_EQ(d.main, 2);
-}
-
-TEST(CarddeskWindow, ButtonsReachTheirHandlers) {
-  TableModel m;
-  m.mainbutton.visible = true;
-  Desk d(m);
-  for (const char* b : {"mainbutton", "Command1", "veru", "neveru"}) d.click(b);
-  EXPECT_EQ((std::vector<int>{d.main, d.show, d.veru, d.neveru}),
-            (std::vector<int>{1, 1, 1, 1}));
-
-  m.veru.enabled = false;
-  d.w->showModel();
-  d.click("veru");
-  EXPECT_EQ(d.veru, 1);
-  d.w->close();
-  EXPECT_EQ(d.close, 1);
-}
-
-
-// The window grows: the table with it, centred on the cloth, and presses land
-// on the cards where they are drawn now.
-TEST(CarddeskScale, TheTableGrowsCentredAndPressesLandOnTheCardsDrawnThere) {
-  TableModel m = overlapping_hand();
-  Desk d(m);
-  d.w->resize(794 * 2, 529 * 2 + 60);  // twice the size, 30 px of cloth above and below
-  QApplication::processEvents();
-  const QPoint top(0, 30);
-  EXPECT_EQ(d.pixel({700, 15}), kFeltRgb);
-  EXPECT_NE(d.pixel(top + QPoint(16 + 40 + 60, 480) * 2), kFeltRgb);  // the third card
-  EXPECT_EQ(d.pixel(top + QPoint(16 + 40 + 75, 480) * 2), kFeltRgb);
-  d.press(top + QPoint(16 + 45, 500) * 2);
-  d.press(top + QPoint(16 + 5, 500) * 2);
-  d.press({16 + 45, 500});  // where the cards lay at the table's own size
-  EXPECT_EQ(d.cards, (std::vector<int>{3, 1}));
-  EXPECT_EQ(d.get<QLabel>("Label1")->font().pixelSize(), 64);
-  EXPECT_EQ(d.get("veru")->geometry(), QRect(QPoint(344, 376) * 2 + top, QSize(81, 25) * 2));
-}
-
-// Scaled up and back, the table is pixel for pixel the table drawn directly
-// at its own size.
-TEST(CarddeskScale, AtItsOwnSizeEveryPixelIsAsUnscaled) {
+// Scaled up and back, the table is pixel for pixel the table never scaled.
+TEST(CarddeskWindow, BackAtItsOwnSizeEveryPixelIsAsNeverGrown) {
   TableModel m = overlapping_hand();
   m.mainbutton.visible = m.Frame1_visible = m.Chesspiece.visible = true;
   m.konpic[1] = {240, 3840, true, 47};
   m.Conversation3.caption = "Ваш ход";
-  Desk direct(m);
-  QImage want(direct.w->table()->size(), QImage::Format_ARGB32_Premultiplied);
-  direct.w->table()->render(&want);
-
-  Desk d(m);
-  const QSize own = d.w->size();
-  for (QSize size : {QSize(1920, 1080), QSize(1000, 900), own}) {
-    d.w->resize(size);
+  Desk direct(m), d(m);
+  for (QSize size : {QSize(1920, 1080), QSize(1000, 900), direct.w.size()}) {
+    d.w.resize(size);
     QApplication::processEvents();
   }
-  EXPECT_EQ(d.w->table()->size(), QSize(794, 529));
-  EXPECT_TRUE(d.w->table()->grab().toImage().convertToFormat(want.format()) == want);
+  EXPECT_TRUE(d.image() == direct.image());
 }
 
-QImage grab_keys(Desk& d) { return d.w->table()->grab().toImage(); }
-
-// Keys go where clicks go, so what a click cannot do a key cannot either.
-TEST(CarddeskKeys, EveryKeyTakesThePathOfTheClickItStandsFor) {
+// The controls show the model, and only the player's clicks and keys reach the game, each
+// key by the path of the click it stands for: what a click cannot do, a key cannot either.
+TEST(CarddeskWindow, ControlsShowTheModelAndTakeOnlyThePlayersClicksAndKeys) {
   TableModel m = overlapping_hand();
-  m.Frame1_visible = true;
-  m.Option1[3].enabled = false;
-  m.koloda3[2].enabled = false;
+  m.koloda3[2].top = kRestingTop;
+  m.koloda3[2].enabled = m.Option1[3].enabled = false;
+  m.Frame1_visible = m.mainbutton.visible = true;
   Desk d(m);
-  QApplication::setActiveWindow(d.w.get());
-  auto key = [](int k, Qt::KeyboardModifiers mod = {}) {
-    QKeyEvent press(QEvent::KeyPress, k, mod);
-    QApplication::sendEvent(QApplication::focusWidget(), &press);
+  // A caption too wide for its button breaks between words, inside the button.
+  auto* main = d.get<QPushButton>("mainbutton");
+  EXPECT_EQ(main->text().simplified(), QStringLiteral("Нажмите на кнопку"));
+  for (const QString& line : main->text().split(QLatin1Char('\n')))
+    EXPECT_LE(main->fontMetrics().horizontalAdvance(line), main->width() - 8) << line.toStdString();
+
+  const int kVe = 0x0412, kEn = 0x041D, kKa = 0x041A;  // В, Н, К
+  // Clicked when no keys are given, else focused and given the keys.
+  const struct { const char* control; std::vector<int> keys; Log heard; } steps[] = {
+      {"mainbutton", {}, {"main"}}, {"Command1", {}, {"show"}}, {"veru", {}, {"veru"}},
+      {"neveru", {}, {"neveru"}}, {"Option1_4", {}, {"rank 4"}}, {"Option1_3", {}, {}},
+      {"table", {Qt::Key_Return, Qt::Key_Enter}, {"main", "main"}},
+      {"table", {Qt::Key_Space, Qt::Key_End, Qt::Key_Space, Qt::Key_Left, Qt::Key_Space, Qt::Key_Home,
+                 Qt::Key_Left, Qt::Key_Space}, {"card 1", "card 3", "card 1"}},
+      {"table", {Qt::Key_9, Qt::Key_3, kVe, Qt::Key_D, kEn, Qt::Key_Y, kKa, Qt::Key_R},
+       {"rank 9", "veru", "veru", "neveru", "neveru", "show", "show"}},
+      {"Option1_1", {Qt::Key_Down}, {"rank 2"}},  // among the rank buttons, Down names the next
+      {"veru", {Qt::Key_Right, Qt::Key_Right, Qt::Key_Space}, {"card 3"}},  // Left and Right walk the hand
   };
-  for (int k : std::vector<int>{Qt::Key_Space, Qt::Key_End, Qt::Key_Space, Qt::Key_Left, Qt::Key_Space, Qt::Key_Home,
-                Qt::Key_Left, Qt::Key_Space})
-    key(k);
-  EXPECT_EQ(d.cards, (std::vector<int>{1, 3, 1}));  // card 2 is disabled
-
-  for (int k : std::vector<int>{Qt::Key_9, Qt::Key_3, 0x0412, Qt::Key_D, 0x041D, 0x041A}) key(k);
-  key(0x0412, Qt::AltModifier);  // Alt is the menu's
-  d.get("Option1_1")->setFocus();  // in the rank frame, Down names the next rank
-  key(Qt::Key_Down);
-  EXPECT_EQ(d.ranks, (std::vector<int>{9, 2}));
-  EXPECT_EQ((std::vector<int>{d.veru, d.neveru, d.show}), (std::vector<int>{2, 1, 1}));
-
-  // On a button, Left and Right still walk the hand.
-  d.get("veru")->setFocus();
-  key(Qt::Key_Right);
-  key(Qt::Key_Right);
-  key(Qt::Key_Space);
-  EXPECT_EQ(d.cards.back(), 3);
+  for (const auto& s : steps) {
+    if (s.keys.empty())
+      QTest::mouseClick(d.get(s.control), Qt::LeftButton, {}, QPoint(10, d.get(s.control)->height() / 2));
+    else
+      d.get(s.control)->setFocus();
+    for (int k : s.keys) QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(k), {}, {});
+    EXPECT_EQ(d.took(), s.heard) << s.control;
+  }
+  auto checked = [&](const char* name) { return d.get<QRadioButton>(name)->isChecked(); };
+  EXPECT_TRUE(checked("Option1_1") && !checked("Option1_4"));  // the model's choice is shown again
+  m.Option1[1].selected = false;  // none selected is a state of its own
+  d.w.showModel();
+  EXPECT_FALSE(checked("Option1_1"));
+  QTest::sendKeyEvent(QTest::Click, d.w.table(), Qt::Key(kVe), {}, Qt::AltModifier);  // Alt is the menu's
+  EXPECT_FALSE(d.get("koncard")->isVisible());
+  m.veru.enabled = m.mainbutton.enabled = false;
+  m.koncard = {"Туз", true};
+  d.w.showModel();
+  EXPECT_TRUE(d.get("koncard")->isVisible());
+  EXPECT_EQ(d.get<QLabel>("koncard")->text(), QStringLiteral("Туз"));
+  QTest::mouseClick(d.get("veru"), Qt::LeftButton);
+  QTest::keyClick(d.w.table(), Qt::Key_Return);
+  m.mainbutton = {"", false, true};
+  d.w.showModel();
+  EXPECT_FALSE(main->isVisible());
+  QTest::keyClick(d.w.table(), Qt::Key_Return);
+  EXPECT_EQ(d.took(), Log{});
+  d.w.close();
+  EXPECT_EQ(d.took(), Log{"close"});
 }
 
-// The frame shows which card the keyboard is on, and hides no card's corners.
-TEST(CarddeskKeys, TheFocusFrameNeverHidesACardsIndex) {
-  TableModel m = overlapping_hand();
-  Desk d(m);
-  QApplication::setActiveWindow(d.w.get());
-  d.w->table()->setFocus();
-  const QImage before = grab_keys(d);
-  QTest::keyClick(d.w->table(), Qt::Key_Right);  // onto card 2
-  const QImage after = grab_keys(d);
-  EXPECT_NE(after.pixel(d.w->slotRect(3, 2).topLeft() - QPoint(3, 3)), before.pixel(d.w->slotRect(3, 2).topLeft() - QPoint(3, 3)));
-  for (int i = 1; i <= 3; ++i) {
-    const QRect index(d.w->slotRect(3, i).topLeft(), QSize(17, 30));
-    for (int y = index.top(); y <= index.bottom(); ++y)
-      for (int x = index.left(); x <= index.right(); ++x)
-        ASSERT_EQ(after.pixel(x, y), before.pixel(x, y)) << "card " << i << " at " << x << "," << y;
-  }
+// A frame out of time shows the previous scale's picture, to be stretched;
+// the sharp one is drawn once the window is idle, and the table told.
+TEST(CarddeskWindow, AFrameOutOfTimeStandsInThePreviousPictureUntilIdle) {
+  static int runs = 0;
+  const qreal fresh = 3.7 + 0.01 * runs++;  // a density never drawn, however often the test runs
+  int ready = 0;
+  TablePictures pictures([&] { ++ready; });
+  const QPixmap before = pictures.get(27, {71, 96}, 1).pixmap;  // nothing stands in: drawn at once
+  QTest::qSleep(10);  // the frame's time is spent
+  const auto stand_in = pictures.get(27, {71, 96}, fresh);
+  EXPECT_TRUE(!stand_in.sharp && stand_in.pixmap.cacheKey() == before.cacheKey());
+  QApplication::processEvents();
+  EXPECT_EQ(ready, 1);
+  const auto sharp = pictures.get(27, {71, 96}, fresh);
+  EXPECT_TRUE(sharp.sharp);
+  EXPECT_EQ(sharp.pixmap.size(), QSize(71, 96) * fresh);
 }
 
 }  // namespace
