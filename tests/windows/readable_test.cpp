@@ -1,19 +1,19 @@
-// Every window's text stands whole inside its box, in the game's own face,
-// with the longest texts the game can put there; and the claimed rank stays
-// readable while the rank buttons are disabled.
-#include <QAbstractButton>
+// What the player reads: every window's text stands whole inside its box, in
+// the game's own face, with the longest texts the game can put there; the
+// rules need no scroll bar; a standing claim stays readable on the cloth.
+// And the fixed-size windows: a close button but no minimise or maximise.
 #include <QFontInfo>
 #include <QLabel>
-#include <QTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStyleOptionButton>
+#include <QTest>
 #include <QTextBlock>
+#include <QTextEdit>
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <memory>
 
 #include "about.h"
 #include "carddesk.h"
@@ -30,15 +30,13 @@ namespace {
 
 // The room a label or button gives its text.
 QRect text_box(QWidget* w) {
-  if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-    QStyleOptionButton opt;
-    opt.initFrom(b);
-    opt.text = b->text();
-    const bool radio = qobject_cast<QRadioButton*>(b) != nullptr;
-    return b->style()->subElementRect(
-        radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &opt, b);
-  }
-  return static_cast<QLabel*>(w)->contentsRect();
+  auto* b = qobject_cast<QAbstractButton*>(w);
+  if (!b) return static_cast<QLabel*>(w)->contentsRect();
+  QStyleOptionButton opt;
+  opt.initFrom(b);
+  opt.text = b->text();
+  const auto part = qobject_cast<QRadioButton*>(b) ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents;
+  return b->style()->subElementRect(part, &opt, b);
 }
 
 // Each visible caption of `window` fits its box, set in the game's face.
@@ -51,12 +49,11 @@ void expect_texts_fit(QWidget& window) {
     const QString text = label ? label->text() : button ? button->text() : QString();
     if (text.isEmpty() || !w->isVisibleTo(&window)) continue;
     const QRect box = text_box(w);
-    const int wrap = label && label->wordWrap() ? Qt::TextWordWrap : 0;
     // A word wider than the box sticks out of it even where lines wrap.
+    const int wrap = label && label->wordWrap() ? Qt::TextWordWrap : 0;
     const QRect need = w->fontMetrics().boundingRect(QRect(0, 0, box.width(), 10000),
                                                      Qt::AlignLeft | Qt::AlignTop | wrap, text);
-    const std::string where = window.objectName().toStdString() + "." +
-                              w->objectName().toStdString() + " \"" + text.toStdString() + "\"";
+    const std::string where = window.objectName().toStdString() + " \"" + text.toStdString() + "\"";
     EXPECT_LE(need.width(), box.width()) << where;
     EXPECT_LE(need.height(), box.height()) << where;
     EXPECT_EQ(QFontInfo(w->font()).family().toStdString(), fonts::kFamily.toStdString()) << where;
@@ -65,8 +62,7 @@ void expect_texts_fit(QWidget& window) {
   EXPECT_GT(checked, 0) << window.objectName().toStdString();
 }
 
-TEST(Readable, EveryWindowsTextsFitTheirBoxes) {
-  // The table with the widest texts the game puts on it.
+TEST(Readable, TheTablesWidestTextsFitAndANameTooLongIsCutVisibly) {
   TableModel m;
   m.Conversation1.caption = m.Conversation2.caption = "До Нового года осталось 30 дней";
   m.Conversation3.caption = "Ваш ход";
@@ -77,49 +73,49 @@ TEST(Readable, EveryWindowsTextsFitTheirBoxes) {
   m.in_heap.caption = m.in_otboy.caption = " 36";
   for (auto& o : m.Option1) o.enabled = false;
   m.Option1[3].selected = true;
-  const std::string long_name(254, 'W');
-  m.myname.caption = "Ш" + long_name;
+  m.myname.caption = "Ш" + std::string(254, 'W');
   Carddesk desk([&m] { return m; });
   for (const char* name : {"BARNABY KROSS", "DUKE LOPATSKY"}) {
     m.Labelcpu1.caption = m.Labelcpu2.caption = name;
     desk.showModel();
     expect_texts_fit(desk);
   }
-  // A name too long for the table is cut short, visibly.
   const QString shown = desk.findChild<QLabel*>(QStringLiteral("myname"))->text();
-  EXPECT_TRUE(shown.startsWith(QStringLiteral("ШWWW")) && shown.endsWith(QChar(0x2026)))
-      << shown.toStdString();
+  EXPECT_TRUE(shown.startsWith(QStringLiteral("ШWWW")) && shown.endsWith(QChar(0x2026))) << shown.toStdString();
+}
 
-  // Five-digit counts and a share of all games, written the Russian way.
+// Each fixed window with its worst texts: five-digit counts and a whole share
+// written the Russian way. OK leaves each.
+TEST(FixedWindows, TextsFitTheRulesNeedNoScrollBarNoMinimiseOrMaximiseAndTheVersion) {
+  blefino::testing::Table t;
   Settings s{"введите имя", "1", "99999", "0", "0"};
-  windows::FrmStatistika stats(s, {}, nullptr, QLocale(QLocale::Russian, QLocale::Russia));
-  ASSERT_EQ(stats.figure(5)->text(), QStringLiteral("100,00%"));
-  expect_texts_fit(stats);
-
   bool open_cards = false;
   windows::Title title(s, open_cards, {});
-  expect_texts_fit(title);
-  blefino::testing::Table t;
   windows::Skins skins(t.g);
-  expect_texts_fit(skins);
-  windows::FrmAbout about;
-  expect_texts_fit(about);
-
-  // The rules: all 21 lines with no scroll bar, none under the OK button.
+  windows::FrmStatistika stats(s, {}, nullptr, QLocale(QLocale::Russian, QLocale::Russia));
   windows::Help help;
-  expect_texts_fit(help);
-  auto* rules = help.findChild<QTextEdit*>();
-  auto* ok = help.findChild<QPushButton*>();
-  EXPECT_EQ(rules->verticalScrollBar()->maximum(), 0);
-  EXPECT_EQ(rules->horizontalScrollBar()->maximum(), 0);
-  ASSERT_EQ(rules->document()->blockCount(), 21);
-  for (QTextBlock b = rules->document()->begin(); b.isValid(); b = b.next()) {
-    QTextCursor end(b);
-    end.movePosition(QTextCursor::EndOfBlock);
-    const QRect line = rules->cursorRect(end).translated(rules->viewport()->mapTo(&help, QPoint()));
-    EXPECT_LE(line.bottom(), rules->viewport()->mapTo(&help, rules->viewport()->rect().bottomLeft()).y())
-        << b.blockNumber() + 1;
-    EXPECT_FALSE(line.intersects(ok->geometry())) << b.blockNumber() + 1;
+  windows::FrmAbout about;
+  ASSERT_EQ(stats.figure(5)->text(), QStringLiteral("100,00%"));
+  EXPECT_EQ(about.versionLabel()->text(), QStringLiteral("Version " EXPECTED_VERSION));
+  for (QDialog* w : std::initializer_list<QDialog*>{&title, &skins, &stats, &help, &about}) {
+    const std::string name = w->objectName().toStdString();
+    expect_texts_fit(*w);
+    const auto buttons = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
+    EXPECT_EQ(w->windowFlags() & buttons, Qt::WindowCloseButtonHint) << name;
+    if (w == &help) {  // the rules: all 21 lines with no scroll bar, none under the OK button
+      auto* rules = help.findChild<QTextEdit*>();
+      EXPECT_EQ(rules->verticalScrollBar()->maximum() + rules->horizontalScrollBar()->maximum(), 0);
+      ASSERT_EQ(rules->document()->blockCount(), 21);
+      for (QTextBlock b = rules->document()->begin(); b.isValid(); b = b.next()) {
+        QTextCursor end(b);
+        end.movePosition(QTextCursor::EndOfBlock);
+        const QRect line = rules->cursorRect(end).translated(rules->viewport()->mapTo(&help, QPoint()));
+        EXPECT_FALSE(line.intersects(help.findChild<QPushButton*>()->geometry())) << b.blockNumber() + 1;
+      }
+    }
+    for (QPushButton* b : w->findChildren<QPushButton*>())
+      if (b->text() == QStringLiteral("OK")) QTest::mouseClick(b, Qt::LeftButton);
+    EXPECT_FALSE(w->isVisible()) << name;
   }
 }
 
@@ -146,7 +142,7 @@ QColor drawn_text(QRadioButton* r, QColor cloth) {
   return best;
 }
 
-TEST(Readable, AStandingClaimStaysReadableOnTheCloth) {
+TEST(Readable, AStandingClaimStaysReadableOnTheClothAndStandsOut) {
   TableModel m;
   m.Frame1_visible = true;
   for (auto& o : m.Option1) o.enabled = o.selected = false;
@@ -155,14 +151,13 @@ TEST(Readable, AStandingClaimStaysReadableOnTheCloth) {
   desk.show();
   auto* frame = desk.findChild<QWidget*>(QStringLiteral("Frame1"));
   const QColor cloth = desk.table()->grab().toImage().pixelColor(frame->pos() + QPoint(6, 6));
-  const QColor claimed = drawn_text(desk.findChild<QRadioButton*>(QStringLiteral("Option1_8")), cloth);
+  auto rank = [&desk](int k) { return desk.findChild<QRadioButton*>(QStringLiteral("Option1_%1").arg(k)); };
+  const QColor claimed = drawn_text(rank(8), cloth);
   EXPECT_GE(contrast(claimed, cloth), 4.5);
   for (int k : {1, 5, 9}) {
-    auto* r = desk.findChild<QRadioButton*>(QStringLiteral("Option1_%1").arg(k));
-    ASSERT_FALSE(r->isEnabled());
-    const QColor other = drawn_text(r, cloth);
+    ASSERT_FALSE(rank(k)->isEnabled());
+    const QColor other = drawn_text(rank(k), cloth);
     EXPECT_GE(contrast(other, cloth), 4.5) << k;
-    // The claimed rank stands out from the others.
     EXPECT_GE(contrast(claimed, other), 1.5) << k;
   }
 }
