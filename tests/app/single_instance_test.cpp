@@ -33,10 +33,3 @@ TEST(SingleInstance, AKnockRestoresTheMinimisedTable) {
 
 }  // namespace
 }  // namespace blefino
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -49,10 +49,3 @@ TEST(WindowPlace, ComesBackNextRunAndLeavesTheResultsAlone) {
 
 }  // namespace
 }  // namespace blefino
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

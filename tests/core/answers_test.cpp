@@ -1,5 +1,5 @@
 // The human's answers, the verdicts, and the end of a game.
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 namespace blefino::testing {
 namespace {

@@ -1,7 +1,7 @@
 // A fresh deal: the shuffle, who sits where, who begins, and what is said.
 #include <set>
 
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 namespace blefino::testing {
 namespace {

@@ -1,5 +1,5 @@
 // The human's hand, claim, main button and show-cards button.
-#include "fixture.h"
+#include "tests/support/fixture.h"
 
 namespace blefino::testing {
 namespace {

@@ -1,5 +1,5 @@
 // How the two computer opponents lead, answer, bluff and learn.
-#include "fixture.h"
+#include "tests/support/fixture.h"
 #include "opponents/opponent.h"
 
 namespace blefino::testing {

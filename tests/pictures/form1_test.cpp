@@ -1,6 +1,6 @@
 // The picture store: which pictures it holds, at what size, kept while their
 // density is in use, each one a player tells apart from the others.
-#include "form1.h"
+#include "pictures/form1.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@
 #include <map>
 #include <vector>
 
-#include "carddesk.h"
+#include "table/carddesk.h"
 
 namespace blefino {
 namespace {

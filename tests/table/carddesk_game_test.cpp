@@ -3,8 +3,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "carddesk.h"
-#include "fixture.h"
+#include "table/carddesk.h"
+#include "tests/support/fixture.h"
 
 namespace blefino::testing {
 namespace {

@@ -10,9 +10,9 @@
 
 #include <optional>
 
-#include "carddesk.h"
-#include "message_box_builder.h"
-#include "qt_host.h"
+#include "table/carddesk.h"
+#include "table/message_box_builder.h"
+#include "table/qt_host.h"
 
 namespace blefino {
 namespace {

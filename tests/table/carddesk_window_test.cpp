@@ -6,8 +6,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "carddesk.h"
-#include "carddesk_pictures.h"
+#include "table/carddesk.h"
+#include "table/carddesk_pictures.h"
 
 namespace blefino {
 namespace {

@@ -9,9 +9,9 @@
 #include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
-#include "exit_question.h"
-#include "fixture.h"
-#include "game_menu.h"
+#include "windows/exit_question.h"
+#include "tests/support/fixture.h"
+#include "windows/game_menu.h"
 
 using namespace blefino;
 using namespace blefino::windows;

@@ -15,14 +15,14 @@
 
 #include <cmath>
 
-#include "about.h"
-#include "carddesk.h"
-#include "fixture.h"
-#include "help.h"
-#include "skins.h"
-#include "statistika.h"
-#include "title.h"
-#include "ui_font.h"
+#include "windows/about.h"
+#include "table/carddesk.h"
+#include "tests/support/fixture.h"
+#include "windows/help.h"
+#include "windows/skins.h"
+#include "windows/statistika.h"
+#include "windows/title.h"
+#include "table/ui_font.h"
 
 using namespace blefino;
 

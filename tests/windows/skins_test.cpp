@@ -5,8 +5,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "fixture.h"
-#include "skins.h"
+#include "tests/support/fixture.h"
+#include "windows/skins.h"
 
 using namespace blefino;
 using blefino::windows::Skins;

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "statistika.h"
+#include "windows/statistika.h"
 
 using namespace blefino;
 using blefino::windows::FrmStatistika;

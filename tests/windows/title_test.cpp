@@ -5,7 +5,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "title.h"
+#include "windows/title.h"
 
 using namespace blefino;
 using blefino::windows::Title;

@@ -1,4 +1,4 @@
-// The table's widget tests run with a real QApplication on the offscreen platform.
+// Widget tests run with a real QApplication on the offscreen platform.
 #include <QApplication>
 #include <gtest/gtest.h>
 
