@@ -8,21 +8,21 @@
 #include <fontconfig/fontconfig.h>
 #endif
 
-#include "windows/app_icon.h"
-#include "table/carddesk.h"
 #include "app/command_line.h"
-#include "core/game.h"
-#include "windows/game_menu.h"
-#include "store/ini_backend.h"
-#include "table/message_box_builder.h"
-#include "opponents/opponents.h"
-#include "table/qt_host.h"
-#include "core/random.h"
 #include "app/single_instance.h"
-#include "store/store.h"
-#include "windows/title.h"
 #include "app/trace.h"
+#include "core/game.h"
+#include "core/random.h"
+#include "opponents/opponents.h"
+#include "store/ini_backend.h"
+#include "store/store.h"
+#include "table/carddesk.h"
+#include "table/message_box_builder.h"
+#include "table/qt_host.h"
 #include "table/ui_font.h"
+#include "windows/app_icon.h"
+#include "windows/game_menu.h"
+#include "windows/title.h"
 
 int main(int argc, char* argv[]) {
   // --help and --version answer before Qt looks for a display.
@@ -50,10 +50,10 @@ int main(int argc, char* argv[]) {
   instance.listen(blefino::bring_windows_to_front);
 
   auto backend = blefino::store::make_default_backend();
-  blefino::store::Store store(*backend, [](const std::string& text, const std::string& title,
-                                           blefino::Icon icon) {
-    blefino::show_message_box(text, title, icon, blefino::Buttons::Ok);
-  });
+  blefino::store::Store store(
+      *backend, [](const std::string& text, const std::string& title, blefino::Icon icon) {
+        blefino::show_message_box(text, title, icon, blefino::Buttons::Ok);
+      });
   auto save_all = [&store](const blefino::Settings& s) { store.save_all(s); };
 
   blefino::MtRandom rng;

@@ -15,9 +15,12 @@ void line(const char* what, const std::string& detail = {}) {
 
 const char* seat_word(Seat s) {
   switch (s) {
-    case Seat::Cpu1: return "cpu1";
-    case Seat::Cpu2: return "cpu2";
-    case Seat::Human: break;
+    case Seat::Cpu1:
+      return "cpu1";
+    case Seat::Cpu2:
+      return "cpu2";
+    case Seat::Human:
+      break;
   }
   return "human";
 }
@@ -35,7 +38,9 @@ Answer TracingHost::message(const std::string& text, const std::string& title, I
   return inner_.message(text, title, icon, buttons);
 }
 
-void TracingObserver::dealt(Seat first, int, int) { line("deal", std::string("first ") + seat_word(first)); }
+void TracingObserver::dealt(Seat first, int, int) {
+  line("deal", std::string("first ") + seat_word(first));
+}
 
 void TracingObserver::handed_over() { line("hand-over"); }
 

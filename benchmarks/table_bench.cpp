@@ -9,9 +9,9 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "table/carddesk.h"
 #include "core/game.h"
 #include "opponents/opponents.h"
+#include "table/carddesk.h"
 #include "table/qt_host.h"
 
 namespace {
@@ -45,7 +45,8 @@ struct DealtTable {
     desk.resize(size);
     QApplication::processEvents();
     if (image.isNull()) {
-      image = QImage(QSize(1920, 1080) * desk.devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+      image =
+          QImage(QSize(1920, 1080) * desk.devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
       image.setDevicePixelRatio(desk.devicePixelRatioF());
     }
   }
@@ -70,7 +71,9 @@ void BM_FullTableRedraw(benchmark::State& state) {
   t.redraw();  // warm the picture cache, as the first deal does
   for (auto _ : state) t.redraw();
 }
-BENCHMARK(BM_FullTableRedraw)->Unit(benchmark::kMillisecond)->Repetitions(9)
+BENCHMARK(BM_FullTableRedraw)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 
 // A 1920 x 1080 window: the table twice its size, pictures drawn for that scale.
@@ -82,7 +85,9 @@ void BM_MaximisedTableRedraw(benchmark::State& state) {
   const QSize table = t.desk.table()->size();
   state.counters["scale"] = std::min(table.width() / 794.0, table.height() / 529.0);
 }
-BENCHMARK(BM_MaximisedTableRedraw)->Unit(benchmark::kMillisecond)->Repetitions(9)
+BENCHMARK(BM_MaximisedTableRedraw)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 
 // One step of dragging the window's corner between the table's own size and
@@ -109,8 +114,7 @@ void BM_ResizeStep(benchmark::State& state) {
   }
   state.counters["paints_per_step"] = static_cast<double>(count.paints) / step;
 }
-BENCHMARK(BM_ResizeStep)->Unit(benchmark::kMillisecond)->Repetitions(9)
-    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_ResizeStep)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 // One 1.5-second pause: wall time is the pause itself, the counter is the CPU it used.
 void BM_PauseCpu(benchmark::State& state) {

@@ -23,13 +23,12 @@ constexpr int display_key(int code) { return 10 * (code % 10) + code / 10; }
 
 // Captions of the rank buttons Option1(1..9).
 inline constexpr std::array<std::string_view, 10> kRankCaptions = {
-    "", "Шестёрка", "Семёрка", "Восьмёрка", "Девятка", "Десятка",
-    "Валет", "Дама", "Король", "Туз"};
+    "", "Шестёрка", "Семёрка", "Восьмёрка", "Девятка", "Десятка", "Валет", "Дама", "Король", "Туз"};
 
 // The nine computer opponents, rows 1..9; rows 6..8 are women.
 inline constexpr std::array<std::string_view, 10> kOpponentNames = {
-    "", "TORVIK", "GORDAN", "KRUMP", "DUKE LOPATSKY", "BARNABY KROSS",
-    "LILA", "MIRTA", "DORINA", "GRUB"};
+    "",     "TORVIK", "GORDAN", "KRUMP", "DUKE LOPATSKY", "BARNABY KROSS",
+    "LILA", "MIRTA",  "DORINA", "GRUB"};
 
 // The card backs on offer, numbered 0..17.
 inline constexpr int kBackCount = 18;

@@ -29,12 +29,15 @@ class Opponents {
 // What happened at the table, for whoever wants to count or follow it (the
 // self-play tool, the trace). The rules only tell; they keep no tally.
 enum class Play {
-  Opened,            // the human laid the first card of a move
-  Led, LedBluff,     // an opponent opened a round, honestly or not
-  Added, AddedBluff, // an opponent laid cards on a claim of a rank it holds
-  AddedBlind,        // ... or on a claim of a rank it does not hold
-  Believed, Doubted, // an answer
-  RefusedImpossible, // opponent 1 doubted a claim its count proves false
+  Opened,  // the human laid the first card of a move
+  Led,
+  LedBluff,  // an opponent opened a round, honestly or not
+  Added,
+  AddedBluff,  // an opponent laid cards on a claim of a rank it holds
+  AddedBlind,  // ... or on a claim of a rank it does not hold
+  Believed,
+  Doubted,            // an answer
+  RefusedImpossible,  // opponent 1 doubted a claim its count proves false
 };
 enum class Result { Win, Loss, Draw };
 
@@ -85,7 +88,7 @@ Answer show_message(Game& g, const std::string& text, const std::string& title, 
 void lock_human(Game& g);  // the human's cards and the rank buttons take no clicks
 void hand_over_to_human(Game& g);
 Next pass_on_after(Game& g, Seat who);  // pauses, then names who moves next
-void run_moves(Game& g, Next next);      // the driver loop of computer moves
+void run_moves(Game& g, Next next);     // the driver loop of computer moves
 Next next_of(Seat s);
 
 void push_to_heap(Game& g);
@@ -112,14 +115,15 @@ bool can_answer(const Game& g);
 bool can_show_cards(const Game& g);
 
 // --- what the window calls ----------------------------------------------------
-void press_card(Game& g, int index);  // any mouse button on the human's card at hand position `index`
+void press_card(Game& g,
+                int index);  // any mouse button on the human's card at hand position `index`
 void click_rank(Game& g, int rank);
 void press_main(Game& g);
 void press_show_cards(Game& g);
 void press_veru(Game& g);
 void press_neveru(Game& g);
 void choose_back(Game& g, int back);  // the card-back chooser's OK
-void quit(Game& g);                    // the player ended the program
+void quit(Game& g);                   // the player ended the program
 
 // The five hand positions whose clicks, first in a game, show the show-cards button.
 inline constexpr std::array<int, 5> kUnlockSequence = {1, 12, 1, 12, 6};

@@ -17,16 +17,16 @@ namespace blefino {
 // What a player says at the table. The texts are in table_view.cpp.
 enum class Line {
   Silent,
-  Hello,         // the opening table, before any game
-  IMove,         // an opponent opens a round
-  YourMove,      // to the human
+  Hello,     // the opening table, before any game
+  IMove,     // an opponent opens a round
+  YourMove,  // to the human
   Believe,
   DontBelieve,
   Adding,
-  GoodLuck,      // opponent 1's greeting outside December
-  Ready,         // opponent 2's greeting: "are you ready to lose?"
+  GoodLuck,  // opponent 1's greeting outside December
+  Ready,     // opponent 2's greeting: "are you ready to lose?"
   HappyNewYear,
-  DaysLeft,      // days until the New Year, in December
+  DaysLeft,  // days until the New Year, in December
 };
 
 struct Speech {
@@ -49,15 +49,15 @@ struct SeatState {
 
 struct GameState {
   PerSeat<SeatState> seats;
-  Pile batch;    // the latest move's cards: the ones an answer tests
-  Pile heap;     // earlier batches of the current round
-  Pile discard;  // out of play for the rest of the game
+  Pile batch;         // the latest move's cards: the ones an answer tests
+  Pile heap;          // earlier batches of the current round
+  Pile discard;       // out of play for the rest of the game
   Pile first_clicks;  // hand positions of the human's first six clicks in a game
 
-  bool dealt = false;    // a game is on the table (false only before the first deal)
-  bool over = false;     // the game has ended; the question of another is asked
-  Seat to_move = Seat::Cpu1;  // who the main button hands the move to
-  Seat marker = Seat::Human;  // where the turn marker stands
+  bool dealt = false;           // a game is on the table (false only before the first deal)
+  bool over = false;            // the game has ended; the question of another is asked
+  Seat to_move = Seat::Cpu1;    // who the main button hands the move to
+  Seat marker = Seat::Human;    // where the turn marker stands
   bool answer_awaited = false;  // a claim stands and the human may answer it
   int claimed_rank = 1;         // 1..9; carries over from round to round and game to game
   bool claim_named = false;     // the rank label has named a claim since the program started
@@ -65,11 +65,11 @@ struct GameState {
   bool hand_locked = true;      // the human's cards take no clicks
   bool ranks_locked = false;    // the claim cannot be changed
   bool main_enabled = true;
-  bool batch_face_up = false;   // the batch shows its faces rather than backs
-  bool show_cards = false;      // the opponents' cards are turned face up
+  bool batch_face_up = false;       // the batch shows its faces rather than backs
+  bool show_cards = false;          // the opponents' cards are turned face up
   bool show_cards_offered = false;  // the show-cards button is on the table
   bool open_cards_allowed = false;  // ... from the first deal (a testing aid)
-  int back = 1;                 // the card back on the table
+  int back = 1;                     // the card back on the table
 
   // What the opponents learn; lives for the whole run.
   std::int16_t human_believed = 0;

@@ -16,7 +16,8 @@ std::int64_t leading_number(const std::string& text, bool& found) {
   found = false;
   for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
     found = true;
-    if (value <= kMaxCount) value = value * 10 + (text[i] - '0');  // beyond the cap it stops growing
+    if (value <= kMaxCount)
+      value = value * 10 + (text[i] - '0');  // beyond the cap it stops growing
   }
   return negative ? -value : value;
 }

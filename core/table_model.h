@@ -64,8 +64,8 @@ struct TableModel {
 
   Picture heappic;
   Picture otboypic;
-  Picture Example;     // never shown: holds the current card back
-  Picture Image1;      // portraits
+  Picture Example;  // never shown: holds the current card back
+  Picture Image1;   // portraits
   Picture Image2;
   Picture Chesspiece;  // the turn marker
 

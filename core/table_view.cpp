@@ -32,7 +32,10 @@ std::string days_left_line(int n) {
   const bool few = (n >= 2 && n <= 4) || (n >= 22 && n <= 24);
   // Built front to back: gcc 12 warns falsely (-Wrestrict) about text put before a string.
   return std::string(one ? "До Нового года остался " : "До Нового года осталось ") +
-         std::to_string(n) + (one ? " день" : few ? " дня" : " дней");
+         std::to_string(n) +
+         (one   ? " день"
+          : few ? " дня"
+                : " дней");
 }
 
 // A pile's count as its label shows it, after a blank.
@@ -105,26 +108,40 @@ TableModel::TableModel() {
 
 std::string line_text(const Speech& speech) {
   switch (speech.line) {
-    case Line::Silent: return "";
-    case Line::Hello: return "Hello!!!";
-    case Line::IMove: return "Я хожу";
-    case Line::YourMove: return "Ваш ход";
-    case Line::Believe: return "Верю!";
-    case Line::DontBelieve: return "Не верю!";
-    case Line::Adding: return "Добавляю...";
-    case Line::GoodLuck: return "Желаю удачи!!!";
-    case Line::Ready: return "Вы готовы проиграть?";
-    case Line::HappyNewYear: return "С новым годом!!!";
-    case Line::DaysLeft: return days_left_line(speech.days);
+    case Line::Silent:
+      return "";
+    case Line::Hello:
+      return "Hello!!!";
+    case Line::IMove:
+      return "Я хожу";
+    case Line::YourMove:
+      return "Ваш ход";
+    case Line::Believe:
+      return "Верю!";
+    case Line::DontBelieve:
+      return "Не верю!";
+    case Line::Adding:
+      return "Добавляю...";
+    case Line::GoodLuck:
+      return "Желаю удачи!!!";
+    case Line::Ready:
+      return "Вы готовы проиграть?";
+    case Line::HappyNewYear:
+      return "С новым годом!!!";
+    case Line::DaysLeft:
+      return days_left_line(speech.days);
   }
   return "";
 }
 
 std::string verdict_text(const Game& g, Verdict verdict) {
   switch (verdict) {
-    case Verdict::ITake: return "Я беру";
-    case Verdict::Discard: return "Отбой";
-    case Verdict::YouTake: return g.settings.player_name + ", забирай";
+    case Verdict::ITake:
+      return "Я беру";
+    case Verdict::Discard:
+      return "Отбой";
+    case Verdict::YouTake:
+      return g.settings.player_name + ", забирай";
   }
   return "";
 }
@@ -163,10 +180,11 @@ TableModel table_view(const Game& g) {
   m.Chesspiece.left = kMarker[g.marker].left;
   m.Chesspiece.top = kMarker[g.marker].top;
 
-  for (Label* l : {&m.koncard, &m.Label_of_heap, &m.in_heap, &m.Label_of_otboy, &m.in_otboy,
-                   &m.myname})
+  for (Label* l :
+       {&m.koncard, &m.Label_of_heap, &m.in_heap, &m.Label_of_otboy, &m.in_otboy, &m.myname})
     l->visible = true;
-  if (g.claim_named) m.koncard.caption = std::string(kRankCaptions[static_cast<std::size_t>(g.claimed_rank)]);
+  if (g.claim_named)
+    m.koncard.caption = std::string(kRankCaptions[static_cast<std::size_t>(g.claimed_rank)]);
   m.Frame1_visible = true;
   for (int k = 1; k <= 9; ++k) {
     m.Option1[static_cast<std::size_t>(k)].selected = k == g.claimed_rank;

@@ -51,9 +51,12 @@ void hand_over_to_human(Game& g) {
 
 Next next_of(Seat s) {
   switch (s) {
-    case Seat::Cpu1: return Next::Cpu1;
-    case Seat::Cpu2: return Next::Cpu2;
-    case Seat::Human: break;
+    case Seat::Cpu1:
+      return Next::Cpu1;
+    case Seat::Cpu2:
+      return Next::Cpu2;
+    case Seat::Human:
+      break;
   }
   return Next::Human;
 }
@@ -73,10 +76,17 @@ void run_moves(Game& g, Next next) {
   const auto generation = g.generation;
   while (!halted(g, generation)) {
     switch (next) {
-      case Next::Cpu1: next = g.opponents.move(g, Seat::Cpu1); break;
-      case Next::Cpu2: next = g.opponents.move(g, Seat::Cpu2); break;
-      case Next::Human: hand_over_to_human(g); return;
-      case Next::Stop: return;
+      case Next::Cpu1:
+        next = g.opponents.move(g, Seat::Cpu1);
+        break;
+      case Next::Cpu2:
+        next = g.opponents.move(g, Seat::Cpu2);
+        break;
+      case Next::Human:
+        hand_over_to_human(g);
+        return;
+      case Next::Stop:
+        return;
     }
   }
 }

@@ -35,9 +35,9 @@ void record_result(Game& g, bool batch_was_true) {
 }  // namespace
 
 const OpponentRules& cpu1_rules() {
-  static const OpponentRules p{Seat::Cpu1,      impossible_claim, bluff_when_adding,
-                               bluff_when_leading, believes,      record_result,
-                               true};
+  static const OpponentRules p{
+      Seat::Cpu1, impossible_claim, bluff_when_adding, bluff_when_leading, believes, record_result,
+      true};
   return p;
 }
 

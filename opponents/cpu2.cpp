@@ -24,9 +24,9 @@ void record_result(Game&, bool) {}
 }  // namespace
 
 const OpponentRules& cpu2_rules() {
-  static const OpponentRules p{Seat::Cpu2,         nullptr,  bluff_when_adding,
-                               bluff_by_human_record, believes, record_result,
-                               false};
+  static const OpponentRules p{
+      Seat::Cpu2,    nullptr, bluff_when_adding, bluff_by_human_record, believes,
+      record_result, false};
   return p;
 }
 

@@ -142,10 +142,17 @@ bool lead(Game& g, const OpponentRules& p) {
       }
     }
     switch (group.count()) {
-      case 4: four_rank = r1; break;
-      case 3: triples.add(group.item(1)); break;
-      case 2: pairs.add(group.item(1)); break;
-      default: break;
+      case 4:
+        four_rank = r1;
+        break;
+      case 3:
+        triples.add(group.item(1));
+        break;
+      case 2:
+        pairs.add(group.item(1));
+        break;
+      default:
+        break;
     }
   }
 

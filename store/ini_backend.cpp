@@ -122,7 +122,8 @@ void IniBackend::remove_leftovers() {
     const QString name = f.fileName();
     // Qt's six letters are random and mixed in case: an all-lowercase
     // "Blefino.ini.backup" is the player's own copy and stays.
-    if (f.isSymLink() || !leftover.match(name).hasMatch() || name.right(6) == name.right(6).toLower())
+    if (f.isSymLink() || !leftover.match(name).hasMatch() ||
+        name.right(6) == name.right(6).toLower())
       continue;
     QFile::remove(f.filePath());
   }

@@ -30,8 +30,7 @@ class IniBackend : public StoreBackend {
   bool open_key(const std::string& path) override;
   bool write_value(const std::string& path, const std::string& name,
                    const std::string& text) override;
-  std::optional<std::string> read_value(const std::string& path,
-                                        const std::string& name) override;
+  std::optional<std::string> read_value(const std::string& path, const std::string& name) override;
   void begin_batch() override;
   bool end_batch() override;
   // Removes what saves killed midway left next to the file: Qt's temporary

@@ -38,28 +38,48 @@ int octal_value(char c) { return c >= '0' && c <= '7' ? c - '0' : -1; }
 
 char escape_letter(unsigned char c) {
   switch (c) {
-    case '\a': return 'a';
-    case '\b': return 'b';
-    case '\f': return 'f';
-    case '\n': return 'n';
-    case '\r': return 'r';
-    case '\t': return 't';
-    case '\v': return 'v';
-    default: return 0;
+    case '\a':
+      return 'a';
+    case '\b':
+      return 'b';
+    case '\f':
+      return 'f';
+    case '\n':
+      return 'n';
+    case '\r':
+      return 'r';
+    case '\t':
+      return 't';
+    case '\v':
+      return 'v';
+    default:
+      return 0;
   }
 }
 
 char escaped_char(char letter) {
   switch (letter) {
-    case 'a': return '\a';
-    case 'b': return '\b';
-    case 'f': return '\f';
-    case 'n': return '\n';
-    case 'r': return '\r';
-    case 't': return '\t';
-    case 'v': return '\v';
-    case '"': case '?': case '\'': case '\\': return letter;
-    default: return 0;
+    case 'a':
+      return '\a';
+    case 'b':
+      return '\b';
+    case 'f':
+      return '\f';
+    case 'n':
+      return '\n';
+    case 'r':
+      return '\r';
+    case 't':
+      return '\t';
+    case 'v':
+      return '\v';
+    case '"':
+    case '?':
+    case '\'':
+    case '\\':
+      return letter;
+    default:
+      return 0;
   }
 }
 
@@ -136,7 +156,8 @@ void set_raw(IniDocument& document, const QByteArray& section, const QByteArray&
 QByteArray escaped_value(const QString& text) {
   // A text that starts with "@" gets a second one, so it is never taken for
   // one of the markers such as "@Invalid()".
-  const QByteArray utf8 = (text.startsWith(QLatin1Char('@')) ? QLatin1Char('@') + text : text).toUtf8();
+  const QByteArray utf8 =
+      (text.startsWith(QLatin1Char('@')) ? QLatin1Char('@') + text : text).toUtf8();
   QByteArray out;
   bool quotes = false;
   bool digit_needs_escape = false;  // after "\x1" a plain "2" would join the number
@@ -179,7 +200,8 @@ std::optional<QString> unescaped_value(const QByteArray& raw) {
     while (i < n && (raw[i] == ' ' || raw[i] == '\t')) ++i;
   };
   auto chop_blanks = [&] {
-    while (result.size() > keep && (result.back() == u' ' || result.back() == u'\t')) result.chop(1);
+    while (result.size() > keep && (result.back() == u' ' || result.back() == u'\t'))
+      result.chop(1);
   };
 
   skip_blanks();

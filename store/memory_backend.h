@@ -19,8 +19,7 @@ class MemoryBackend : public StoreBackend {
   bool open_key(const std::string& path) override;
   bool write_value(const std::string& path, const std::string& name,
                    const std::string& text) override;
-  std::optional<std::string> read_value(const std::string& path,
-                                        const std::string& name) override;
+  std::optional<std::string> read_value(const std::string& path, const std::string& name) override;
 
   std::map<std::string, Values> keys;
   // Keys that cannot be created (a full disk, a locked-down profile).

@@ -43,8 +43,12 @@ LONG create(const std::string& path, HKEY* key) {
 
 }  // namespace
 
-std::string utf8_to_ansi(const std::string& text) { return from_wide(to_wide(text, CP_UTF8), CP_ACP); }
-std::string ansi_to_utf8(const std::string& text) { return from_wide(to_wide(text, CP_ACP), CP_UTF8); }
+std::string utf8_to_ansi(const std::string& text) {
+  return from_wide(to_wide(text, CP_UTF8), CP_ACP);
+}
+std::string ansi_to_utf8(const std::string& text) {
+  return from_wide(to_wide(text, CP_ACP), CP_UTF8);
+}
 
 bool RegistryBackend::create_key(const std::string& path) {
   HKEY key = nullptr;
@@ -69,9 +73,9 @@ bool RegistryBackend::write_value(const std::string& path, const std::string& na
   if (create(path, &key) != ERROR_SUCCESS) return false;
   std::string data = utf8_to_ansi(text);
   data.push_back('\0');
-  const LONG rc = RegSetValueExA(key, utf8_to_ansi(name).c_str(), 0, REG_NONE,
-                                 reinterpret_cast<const BYTE*>(data.data()),
-                                 static_cast<DWORD>(data.size()));
+  const LONG rc =
+      RegSetValueExA(key, utf8_to_ansi(name).c_str(), 0, REG_NONE,
+                     reinterpret_cast<const BYTE*>(data.data()), static_cast<DWORD>(data.size()));
   RegCloseKey(key);
   return rc == ERROR_SUCCESS;
 }

@@ -16,8 +16,7 @@ class RegistryBackend : public StoreBackend {
   bool open_key(const std::string& path) override;
   bool write_value(const std::string& path, const std::string& name,
                    const std::string& text) override;
-  std::optional<std::string> read_value(const std::string& path,
-                                        const std::string& name) override;
+  std::optional<std::string> read_value(const std::string& path, const std::string& name) override;
   std::string location() const override { return "HKEY_CURRENT_USER\\SOFTWARE\\Talvik\\Blefino"; }
 };
 

@@ -12,15 +12,15 @@ namespace blefino::store {
 
 bool is_reserved_name(const std::string& name) {
   if (name.empty()) return true;
-  return std::find(kOpponentNames.begin() + 1, kOpponentNames.end(), name) !=
-         kOpponentNames.end();
+  return std::find(kOpponentNames.begin() + 1, kOpponentNames.end(), name) != kOpponentNames.end();
 }
 
 std::string failed_save_text(const std::string& location, const std::string& reason) {
   std::string text = "Не удалось сохранить имя игрока, рубашку и счёт игр в\n" + location;
   if (!reason.empty()) text += "\n(" + reason + ")";
-  return text + "\n\nИгра продолжается; если сохранить так и не удастся, изменения пропадут "
-                "при выходе из игры.";
+  return text +
+         "\n\nИгра продолжается; если сохранить так и не удастся, изменения пропадут "
+         "при выходе из игры.";
 }
 
 Store::Store(StoreBackend& backend, MessageFn message)
@@ -28,9 +28,9 @@ Store::Store(StoreBackend& backend, MessageFn message)
 
 void Store::show_error(int number, const std::string& description) {
   if (message_)
-    message_("ERROR #" + std::to_string(number) + " : " + description +
-                 "\nPlease exit and try again.",
-             kTitle, Icon::None);
+    message_(
+        "ERROR #" + std::to_string(number) + " : " + description + "\nPlease exit and try again.",
+        kTitle, Icon::None);
 }
 
 // Runs one backend operation; whatever it throws becomes the ERROR message
@@ -55,8 +55,7 @@ bool Store::create_key(const std::string& path) {
   return guarded(false, [&] { return backend_.create_key(path); });
 }
 
-bool Store::write_value(const std::string& path, const std::string& name,
-                        const std::string& text) {
+bool Store::write_value(const std::string& path, const std::string& name, const std::string& text) {
   return guarded(false, [&] { return backend_.write_value(path, name, text); });
 }
 
@@ -73,8 +72,7 @@ void Store::tell_failed_save() {
              Icon::Information);
 }
 
-bool Store::save_value(const std::string& path, const std::string& name,
-                       const std::string& text) {
+bool Store::save_value(const std::string& path, const std::string& name, const std::string& text) {
   const bool ok = write_value(path, name, text);
   if (!ok) tell_failed_save();
   return ok;
@@ -127,7 +125,8 @@ Settings Store::load_at_startup(Settings current) {
         into = std::move(*text);  // kept as text, digits or not
       } else {
         save_value(kStatisticsKey, value, kDefaultCount);
-        into = std::string(kDefaultCount);  // not `= kDefaultCount`: gcc 12 warns falsely (-Wrestrict)
+        into =
+            std::string(kDefaultCount);  // not `= kDefaultCount`: gcc 12 warns falsely (-Wrestrict)
       }
     };
     load_count("win", s.win);

@@ -75,8 +75,7 @@ class StoreBackend {
 };
 
 // (text, title, icon): a modal message with an OK button.
-using MessageFn =
-    std::function<void(const std::string& text, const std::string& title, Icon icon)>;
+using MessageFn = std::function<void(const std::string& text, const std::string& title, Icon icon)>;
 
 // The store as the game uses it. It never throws: an unexpected error inside
 // an operation is shown as "ERROR #<number> : <description>" and the operation

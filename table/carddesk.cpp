@@ -8,10 +8,10 @@
 #include <QScreen>
 #include <QShortcut>
 
-#include "table/carddesk_table.h"
-#include "table/placement.h"
 #include "core/game.h"
 #include "core/table_view.h"
+#include "table/carddesk_table.h"
+#include "table/placement.h"
 
 namespace blefino {
 
@@ -44,7 +44,8 @@ Carddesk::Carddesk(std::function<TableModel()> source, CarddeskEvents events, QW
       if (events_.card_pressed) events_.card_pressed(i);
     });
   };
-  connect(table_->mainbutton, &QPushButton::clicked, this, [this] { forward(events_.main_pressed); });
+  connect(table_->mainbutton, &QPushButton::clicked, this,
+          [this] { forward(events_.main_pressed); });
   connect(table_->Command1, &QPushButton::clicked, this,
           [this] { forward(events_.show_cards_pressed); });
   connect(table_->veru, &QPushButton::clicked, this, [this] { forward(events_.veru_pressed); });

@@ -22,7 +22,7 @@ constexpr int kBatchRow = 4;  // the batch is spoken of like a fourth hand
 // "1 карта", "3 карты", "12 карт", "21 карта".
 QString cards(int n) {
   const int tens = n % 100, units = n % 10;
-  const char* word = units == 1 && tens != 11                                ? "карта"
+  const char* word = units == 1 && tens != 11                               ? "карта"
                      : units >= 2 && units <= 4 && (tens < 12 || tens > 14) ? "карты"
                                                                             : "карт";
   return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(word));
@@ -68,9 +68,7 @@ class Item : public QAccessibleInterface, public QAccessibleActionInterface {
 
   bool isValid() const override { return table_; }
   QObject* object() const override { return nullptr; }
-  QWindow* window() const override {
-    return table_ ? table_->window()->windowHandle() : nullptr;
-  }
+  QWindow* window() const override { return table_ ? table_->window()->windowHandle() : nullptr; }
   QAccessibleInterface* parent() const override;
   QAccessibleInterface* child(int i) const override;
   int childCount() const override {
@@ -92,15 +90,19 @@ class Item : public QAccessibleInterface, public QAccessibleActionInterface {
   QRect rect() const override;
   QAccessible::Role role() const override {
     switch (kind_) {
-      case Kind::Hand: return QAccessible::List;
-      case Kind::Card: return QAccessible::ListItem;
-      default: return QAccessible::Graphic;
+      case Kind::Hand:
+        return QAccessible::List;
+      case Kind::Card:
+        return QAccessible::ListItem;
+      default:
+        return QAccessible::Graphic;
     }
   }
   QAccessible::State state() const override;
   void* interface_cast(QAccessible::InterfaceType t) override {
-    return t == QAccessible::ActionInterface && humans_card() ? static_cast<QAccessibleActionInterface*>(this)
-                                                              : nullptr;
+    return t == QAccessible::ActionInterface && humans_card()
+               ? static_cast<QAccessibleActionInterface*>(this)
+               : nullptr;
   }
 
   // A card of the human's hand can be pressed, as with the mouse or Space.
@@ -108,7 +110,8 @@ class Item : public QAccessibleInterface, public QAccessibleActionInterface {
     return humans_card() && usable() ? QStringList{pressAction()} : QStringList{};
   }
   void doAction(const QString& name) override {
-    if (name == pressAction() && usable() && table_->on_card_pressed) table_->on_card_pressed(index_);
+    if (name == pressAction() && usable() && table_->on_card_pressed)
+      table_->on_card_pressed(index_);
   }
   QStringList keyBindingsForAction(const QString& name) const override {
     return name == pressAction() ? QStringList{QStringLiteral("Space")} : QStringList{};
@@ -150,7 +153,8 @@ class TableAccessible : public QAccessibleWidget {
     const int widgets = QAccessibleWidget::childCount();
     if (i < widgets) return QAccessibleWidget::child(i);
     const auto& all = items();
-    return i - widgets < static_cast<int>(all.size()) ? all[static_cast<std::size_t>(i - widgets)] : nullptr;
+    return i - widgets < static_cast<int>(all.size()) ? all[static_cast<std::size_t>(i - widgets)]
+                                                      : nullptr;
   }
   int indexOfChild(const QAccessibleInterface* c) const override {
     const auto& all = items();
@@ -193,10 +197,18 @@ class TableAccessible : public QAccessibleWidget {
     for (int row = 1; row <= kBatchRow; ++row) {
       hands_[static_cast<std::size_t>(row)] = add(Kind::Hand, row);
       for (int i = 1; i <= (row == kBatchRow ? 4 : kHandSlots); ++i)
-        cards_[static_cast<std::size_t>(row)][static_cast<std::size_t>(i)] = add(Kind::Card, row, i);
+        cards_[static_cast<std::size_t>(row)][static_cast<std::size_t>(i)] =
+            add(Kind::Card, row, i);
     }
-    top_ = {add(Kind::Portrait, 1), hands_[1], add(Kind::Portrait, 2), hands_[2], add(Kind::Marker),
-            hands_[kBatchRow],      add(Kind::Heap), add(Kind::Otboy), hands_[3]};
+    top_ = {add(Kind::Portrait, 1),
+            hands_[1],
+            add(Kind::Portrait, 2),
+            hands_[2],
+            add(Kind::Marker),
+            hands_[kBatchRow],
+            add(Kind::Heap),
+            add(Kind::Otboy),
+            hands_[3]};
   }
 
   mutable std::vector<Item*> top_;
@@ -230,9 +242,12 @@ QString Item::text(QAccessible::Text t) const {
     case Kind::Card:
       return card_name(row_ == kBatchRow ? m.konpic[static_cast<std::size_t>(index_)].picture
                                          : hand(m, row_)[static_cast<std::size_t>(index_)].picture);
-    case Kind::Heap: return QStringLiteral("Куча: ") + cards(pile_count(m.in_heap));
-    case Kind::Otboy: return QStringLiteral("Отбой: ") + cards(pile_count(m.in_otboy));
-    case Kind::Portrait: return QStringLiteral("Портрет: ") + whose(m, row_);
+    case Kind::Heap:
+      return QStringLiteral("Куча: ") + cards(pile_count(m.in_heap));
+    case Kind::Otboy:
+      return QStringLiteral("Отбой: ") + cards(pile_count(m.in_otboy));
+    case Kind::Portrait:
+      return QStringLiteral("Портрет: ") + whose(m, row_);
     case Kind::Marker: {
       // The marker stands by the human's name low on the table, otherwise
       // beside the opponent whose move it is.
@@ -258,12 +273,17 @@ QRect Item::rect() const {
       return all;
     }
     case Kind::Card:
-      if (row_ == kBatchRow) return on_screen(box(m.konpic[static_cast<std::size_t>(index_)], layout::kBatchCard));
+      if (row_ == kBatchRow)
+        return on_screen(box(m.konpic[static_cast<std::size_t>(index_)], layout::kBatchCard));
       return on_screen(table_->slotRect(row_, index_));
-    case Kind::Heap: return on_screen(box(m.heappic, layout::kCard));
-    case Kind::Otboy: return on_screen(box(m.otboypic, layout::kCard));
-    case Kind::Portrait: return on_screen(box(row_ == 1 ? m.Image1 : m.Image2, layout::kPortrait));
-    case Kind::Marker: return on_screen(box(m.Chesspiece, layout::kMarker));
+    case Kind::Heap:
+      return on_screen(box(m.heappic, layout::kCard));
+    case Kind::Otboy:
+      return on_screen(box(m.otboypic, layout::kCard));
+    case Kind::Portrait:
+      return on_screen(box(row_ == 1 ? m.Image1 : m.Image2, layout::kPortrait));
+    case Kind::Marker:
+      return on_screen(box(m.Chesspiece, layout::kMarker));
   }
   return {};
 }
@@ -276,9 +296,15 @@ QAccessible::State Item::state() const {
   }
   const TableModel& m = table_->model();
   switch (kind_) {
-    case Kind::Heap: s.invisible = !m.heappic.visible; break;
-    case Kind::Otboy: s.invisible = !m.otboypic.visible; break;
-    case Kind::Marker: s.invisible = !m.Chesspiece.visible; break;
+    case Kind::Heap:
+      s.invisible = !m.heappic.visible;
+      break;
+    case Kind::Otboy:
+      s.invisible = !m.otboypic.visible;
+      break;
+    case Kind::Marker:
+      s.invisible = !m.Chesspiece.visible;
+      break;
     case Kind::Card:
       if (humans_card()) {
         const Slot& slot = m.koloda3[static_cast<std::size_t>(index_)];
@@ -291,7 +317,8 @@ QAccessible::State Item::state() const {
         s.readOnly = true;
       }
       break;
-    default: break;
+    default:
+      break;
   }
   return s;
 }
@@ -299,8 +326,9 @@ QAccessible::State Item::state() const {
 QAccessibleInterface* factory(const QString&, QObject* object) {
   if (auto* table = qobject_cast<CarddeskTable*>(object)) return new TableAccessible(table);
   // The rank buttons' frame is a group, not a decoration.
-  if (auto* frame = qobject_cast<QFrame*>(object);
-      frame && qobject_cast<CarddeskTable*>(frame->parent()) && frame->objectName() == QLatin1String("Frame1"))
+  if (auto* frame = qobject_cast<QFrame*>(object); frame &&
+                                                   qobject_cast<CarddeskTable*>(frame->parent()) &&
+                                                   frame->objectName() == QLatin1String("Frame1"))
     return new QAccessibleWidget(frame, QAccessible::Grouping, QStringLiteral("Ранг заявки"));
   return nullptr;
 }
@@ -320,7 +348,8 @@ QString card_name(int picture) {
   static const char* const suits[] = {"бубен", "червей", "треф", "пик"};
   const int suit = picture / 10, rank = picture % 10;
   if (suit >= 1 && suit <= 4 && rank >= 1)
-    return QString::fromUtf8(ranks[rank - 1]) + QLatin1Char(' ') + QString::fromUtf8(suits[suit - 1]);
+    return QString::fromUtf8(ranks[rank - 1]) + QLatin1Char(' ') +
+           QString::fromUtf8(suits[suit - 1]);
   return QStringLiteral("карта");
 }
 

@@ -92,10 +92,18 @@ bool CarddeskTable::handleKey(QKeyEvent* e) {
   if (!plain(e)) return false;
   const int key = e->key();
   switch (key) {
-    case Qt::Key_Left: moveFocusTo(focusedSlot() - 1); return true;
-    case Qt::Key_Right: moveFocusTo(focusedSlot() + 1); return true;
-    case Qt::Key_Home: moveFocusTo(1); return true;
-    case Qt::Key_End: moveFocusTo(kHandSlots); return true;
+    case Qt::Key_Left:
+      moveFocusTo(focusedSlot() - 1);
+      return true;
+    case Qt::Key_Right:
+      moveFocusTo(focusedSlot() + 1);
+      return true;
+    case Qt::Key_Home:
+      moveFocusTo(1);
+      return true;
+    case Qt::Key_End:
+      moveFocusTo(kHandSlots);
+      return true;
     case Qt::Key_Space:
     case Qt::Key_Select: {
       // The same as a click on the card: the mouse reaches only a shown,
@@ -108,16 +116,23 @@ bool CarddeskTable::handleKey(QKeyEvent* e) {
       return true;
     }
     case kCyrillicVe:
-    case Qt::Key_D: press(veru, this); return true;
+    case Qt::Key_D:
+      press(veru, this);
+      return true;
     case kCyrillicEn:
-    case Qt::Key_Y: press(neveru, this); return true;
+    case Qt::Key_Y:
+      press(neveru, this);
+      return true;
     case kCyrillicKa:
-    case Qt::Key_R: press(Command1, this); return true;
+    case Qt::Key_R:
+      press(Command1, this);
+      return true;
     case Qt::Key_Escape:
       if (!(window()->windowState() & Qt::WindowFullScreen)) return false;
       window()->setWindowState(window()->windowState() & ~Qt::WindowFullScreen);
       return true;
-    default: break;
+    default:
+      break;
   }
   if (key >= Qt::Key_1 && key <= Qt::Key_9) {
     press(Option1[static_cast<std::size_t>(key - Qt::Key_0)], this);

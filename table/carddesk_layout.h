@@ -13,11 +13,11 @@ namespace blefino::layout {
 
 using blefino::px;
 
-inline constexpr QSize kTable{794, 529};       // 11910 x 7935 twips
-inline constexpr QSize kCard{71, 96};          // a hand slot shows the card at its own size
-inline constexpr QSize kBatchCard{75, 100};    // konpic stretches it
-inline constexpr QSize kPortrait{104, 112};    // Image1, Image2 stretch the portrait
-inline constexpr QSize kMarker{32, 32};        // the turn marker
+inline constexpr QSize kTable{794, 529};     // 11910 x 7935 twips
+inline constexpr QSize kCard{71, 96};        // a hand slot shows the card at its own size
+inline constexpr QSize kBatchCard{75, 100};  // konpic stretches it
+inline constexpr QSize kPortrait{104, 112};  // Image1, Image2 stretch the portrait
+inline constexpr QSize kMarker{32, 32};      // the turn marker
 
 inline const QColor kFelt{0, 64, 0};
 inline const QColor kGreenText{0, 192, 0};

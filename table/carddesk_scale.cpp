@@ -74,7 +74,9 @@ QFont scaled(const QFont& base, qreal s) {
 
 QSize CarddeskTable::sizeHint() const { return layout::kTable; }
 
-QRect CarddeskTable::toWidget(const QRect& r) const { return scaled(r, scale_).translated(origin_); }
+QRect CarddeskTable::toWidget(const QRect& r) const {
+  return scaled(r, scale_).translated(origin_);
+}
 
 QPoint CarddeskTable::toWidget(QPoint p) const {
   return QPoint(scaled(p.x(), scale_), scaled(p.y(), scale_)) + origin_;
@@ -101,8 +103,8 @@ void CarddeskTable::resizeEvent(QResizeEvent* event) {
 
 void CarddeskTable::applyScale() {
   const QSize table = layout::kTable;
-  const qreal s = std::max(qreal(0.25), std::min(qreal(width()) / table.width(),
-                                                 qreal(height()) / table.height()));
+  const qreal s = std::max(
+      qreal(0.25), std::min(qreal(width()) / table.width(), qreal(height()) / table.height()));
   const QPoint origin((width() - scaled(table.width(), s)) / 2,
                       (height() - scaled(table.height(), s)) / 2);
   if (s == scale_ && origin == origin_) return;

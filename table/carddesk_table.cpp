@@ -13,8 +13,8 @@
 #include "table/carddesk_access.h"
 #include "table/carddesk_art.h"
 #include "table/carddesk_layout.h"
-#include "table/ui_font.h"
 #include "table/carddesk_pictures.h"
+#include "table/ui_font.h"
 
 namespace blefino {
 
@@ -75,9 +75,12 @@ QString wrapped(const QString& text, const QFontMetrics& fm, int width) {
 
 QCursor cursor_for(Cursor c) {
   switch (c) {
-    case Cursor::Hand: return Qt::OpenHandCursor;
-    case Cursor::HandPut: return Qt::ClosedHandCursor;
-    case Cursor::Default: break;
+    case Cursor::Hand:
+      return Qt::OpenHandCursor;
+    case Cursor::HandPut:
+      return Qt::ClosedHandCursor;
+    case Cursor::Default:
+      break;
   }
   return Qt::PointingHandCursor;
 }
@@ -176,8 +179,9 @@ const Slot& CarddeskTable::slot(int row, int index) const {
 
 QRect CarddeskTable::slotRect(int row, int index) const {
   const Slot& s = slot(row, index);
-  return QRect(toWidget(QPoint(layout::px(s.left), layout::px(s.top))),
-               QSize(qRound(layout::kCard.width() * scale_), qRound(layout::kCard.height() * scale_)));
+  return QRect(
+      toWidget(QPoint(layout::px(s.left), layout::px(s.top))),
+      QSize(qRound(layout::kCard.width() * scale_), qRound(layout::kCard.height() * scale_)));
 }
 
 int CarddeskTable::humanSlotAt(QPoint pos) const {
@@ -315,7 +319,9 @@ void CarddeskTable::mousePressEvent(QMouseEvent* event) {
   if (i != 0 && on_card_pressed) on_card_pressed(i);
 }
 
-void CarddeskTable::mouseMoveEvent(QMouseEvent* event) { updateCursor(event->position().toPoint()); }
+void CarddeskTable::mouseMoveEvent(QMouseEvent* event) {
+  updateCursor(event->position().toPoint());
+}
 
 void CarddeskTable::updateCursor(QPoint pos) {
   Qt::CursorShape shape = Qt::PointingHandCursor;

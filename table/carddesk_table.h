@@ -99,7 +99,7 @@ class CarddeskTable : public QWidget {
   std::vector<Placed> placed_;
   ScaledStyle* style_ = nullptr;
   TablePictures* pictures_ = nullptr;  // drawn for the current scale
-  int focus_ = 1;  // the hand position the keyboard is on
+  int focus_ = 1;                      // the hand position the keyboard is on
   bool keyboard_ = false;  // the frame shows once the keyboard plays, until the mouse does
 };
 

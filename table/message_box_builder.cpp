@@ -23,9 +23,15 @@ std::unique_ptr<QMessageBox> make_message_box(const std::string& text, const std
   box->setText(QString::fromStdString(text));
   box->setTextFormat(Qt::PlainText);  // a player's name is shown as typed
   switch (icon) {
-    case Icon::None: box->setIcon(QMessageBox::NoIcon); break;
-    case Icon::Information: box->setIcon(QMessageBox::Information); break;
-    case Icon::Question: box->setIcon(QMessageBox::Question); break;
+    case Icon::None:
+      box->setIcon(QMessageBox::NoIcon);
+      break;
+    case Icon::Information:
+      box->setIcon(QMessageBox::Information);
+      break;
+    case Icon::Question:
+      box->setIcon(QMessageBox::Question);
+      break;
   }
   if (buttons == Buttons::YesNo) {
     box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -54,10 +60,14 @@ std::unique_ptr<QMessageBox> make_message_box(const std::string& text, const std
 
 Answer answer_of(QMessageBox::StandardButton pressed, Buttons buttons) {
   switch (pressed) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Ok: return Answer::Ok;
-    default: return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    case QMessageBox::Yes:
+      return Answer::Yes;
+    case QMessageBox::No:
+      return Answer::No;
+    case QMessageBox::Ok:
+      return Answer::Ok;
+    default:
+      return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
   }
 }
 

@@ -3,10 +3,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "windows/app_icon.h"
 #include "table/message_box_builder.h"
 #include "table/placement.h"
 #include "table/ui_font.h"
+#include "windows/app_icon.h"
 
 #ifndef BLEFINO_VERSION_MAJOR
 #error "the build passes the program's version (BLEFINO_VERSION_MAJOR/MINOR/PATCH)"
@@ -53,7 +53,8 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
 
   label(this, "lblDescription", QStringLiteral("Talvik"), twips(600, 600, 3420, 240), false);
   label(this, "Label1", QStringLiteral("Один игрок против двух"), twips(600, 855, 3420, 232), true);
-  label(this, "Label2", QStringLiteral("компьютерных соперников"), twips(120, 1101, 3900, 225), true);
+  label(this, "Label2", QStringLiteral("компьютерных соперников"), twips(120, 1101, 3900, 225),
+        true);
   label(this, "lblDisclaimer", QStringLiteral("Talvik, 2025"), twips(120, 1333, 3900, 315), false);
 
   ok_ = new QPushButton(QStringLiteral("OK"), this);

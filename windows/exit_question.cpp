@@ -7,8 +7,7 @@
 namespace blefino::windows {
 
 bool ask_exit(const AskFn& ask) {
-  return ask && ask("Завершить игру?", "Завершение", Icon::Question, Buttons::YesNo) ==
-                    Answer::Yes;
+  return ask && ask("Завершить игру?", "Завершение", Icon::Question, Buttons::YesNo) == Answer::Yes;
 }
 
 ExitQuestion::ExitQuestion(QWidget& window, AskFn ask, std::function<void()> end_program)

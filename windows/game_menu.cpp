@@ -2,9 +2,9 @@
 
 #include <QMainWindow>
 
+#include "core/game.h"
 #include "windows/about.h"
 #include "windows/exit_question.h"
-#include "core/game.h"
 #include "windows/help.h"
 #include "windows/skins.h"
 #include "windows/statistika.h"
@@ -12,8 +12,9 @@
 namespace blefino::windows {
 
 GameMenu install_game_menu(QMainWindow& window, Game& g) {
-  AskFn ask = [&g](const std::string& text, const std::string& title, Icon icon,
-                   Buttons buttons) { return g.host.message(text, title, icon, buttons); };
+  AskFn ask = [&g](const std::string& text, const std::string& title, Icon icon, Buttons buttons) {
+    return g.host.message(text, title, icon, buttons);
+  };
   QMainWindow* owner = &window;
 
   MenuActions actions;

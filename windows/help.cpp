@@ -1,11 +1,11 @@
 #include "windows/help.h"
 
+#include <QPushButton>
+#include <QStringList>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <QPushButton>
-#include <QStringList>
 
 #include "table/message_box_builder.h"
 #include "table/placement.h"
@@ -15,29 +15,36 @@ namespace blefino::windows {
 
 const QString& help_text() {
   // Trailing blanks are part of the text.
-  static const QString text = QStringList{
-      QStringLiteral("Карточная игра \"Блефино\""),
-      QString(),
-      QStringLiteral("Основная цели игры избавиться от своих карт "),
-      QStringLiteral("Игрок, делающий начальный ход , объявляет какие карты на кону, причем может "),
-      QStringLiteral("и обмануть "),
-      QStringLiteral("Другой игрок может угадать дейсвительно ли на кону карты, которые были "),
-      QStringLiteral("объявлены "),
-      QStringLiteral("или добавить \"таких же\" карт "),
-      QStringLiteral("Если все-таки игрок решает угадать карты , то должен сказать \"верю\" или \"не верю\" "),
-      QStringLiteral("соответственно. "),
-      QStringLiteral("Если не угадывает, то он забирает все карты."),
-      QStringLiteral("Если угадывает, что его обманывают, то карты забирает игрок, ходящий на него "),
-      QStringLiteral("Если угадывает, что там объявленные карты, то они уходят в отбой безвозвратно "),
-      QStringLiteral("В отгадывание участвуют только карты, которые на кону, но при этом решается судьба карт, находящихся в куче "),
-      QString(),
-      QStringLiteral("Требования"),
-      QStringLiteral(" "),
-      QStringLiteral("Разрешение монитора 800X600 "),
-      QStringLiteral("Манипулятор типа \"Мышь\" "),
-      QStringLiteral("Цветовая палитра True color (32 бита) "),
-      QString(),
-  }.join(QStringLiteral("\r\n"));
+  static const QString text =
+      QStringList{
+          QStringLiteral("Карточная игра \"Блефино\""),
+          QString(),
+          QStringLiteral("Основная цели игры избавиться от своих карт "),
+          QStringLiteral(
+              "Игрок, делающий начальный ход , объявляет какие карты на кону, причем может "),
+          QStringLiteral("и обмануть "),
+          QStringLiteral("Другой игрок может угадать дейсвительно ли на кону карты, которые были "),
+          QStringLiteral("объявлены "),
+          QStringLiteral("или добавить \"таких же\" карт "),
+          QStringLiteral("Если все-таки игрок решает угадать карты , то должен сказать \"верю\" "
+                         "или \"не верю\" "),
+          QStringLiteral("соответственно. "),
+          QStringLiteral("Если не угадывает, то он забирает все карты."),
+          QStringLiteral(
+              "Если угадывает, что его обманывают, то карты забирает игрок, ходящий на него "),
+          QStringLiteral(
+              "Если угадывает, что там объявленные карты, то они уходят в отбой безвозвратно "),
+          QStringLiteral("В отгадывание участвуют только карты, которые на кону, но при этом "
+                         "решается судьба карт, находящихся в куче "),
+          QString(),
+          QStringLiteral("Требования"),
+          QStringLiteral(" "),
+          QStringLiteral("Разрешение монитора 800X600 "),
+          QStringLiteral("Манипулятор типа \"Мышь\" "),
+          QStringLiteral("Цветовая палитра True color (32 бита) "),
+          QString(),
+      }
+          .join(QStringLiteral("\r\n"));
   return text;
 }
 
@@ -74,8 +81,8 @@ Help::Help(QWidget* parent) : QDialog(parent) {
   // Whatever is typed would be lost with the window; reading and copying is enough.
   text_->setReadOnly(true);
   text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-  text_->setStyleSheet(QStringLiteral(
-      "QTextEdit { color: rgb(0, 0, 128); background: rgb(192, 192, 255); }"));
+  text_->setStyleSheet(
+      QStringLiteral("QTextEdit { color: rgb(0, 0, 128); background: rgb(192, 192, 255); }"));
 
   ok_ = new QPushButton(QStringLiteral("OK"), this);
   ok_->setObjectName(QStringLiteral("Command1"));

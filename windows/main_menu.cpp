@@ -50,17 +50,19 @@ MainMenu install_main_menu(QMainWindow& window, MenuActions actions) {
 
   m.mnu_file = bar->addMenu(QStringLiteral("&Файл"));
   m.mnu_file->setObjectName(QStringLiteral("mnu_file"));
-  m.mnu_start_game = entry(m.mnu_file, QStringLiteral("Новая игра"), Qt::Key_F2,
-                           "mnu_start_game", std::move(actions.new_game));
+  m.mnu_start_game = entry(m.mnu_file, QStringLiteral("Новая игра"), Qt::Key_F2, "mnu_start_game",
+                           std::move(actions.new_game));
   m.mnu_file->addSeparator();
   // Latin capital P and Latin small a: the caption as the game has always had it.
-  m.mnu_choicechirt = entry(m.mnu_file, QStringLiteral("P\u0443\u0431\u0430\u0448\u043a" "a..."),
+  m.mnu_choicechirt = entry(m.mnu_file,
+                            QStringLiteral("P\u0443\u0431\u0430\u0448\u043a"
+                                           "a..."),
                             Qt::Key_F3, "mnu_choicechirt", std::move(actions.choose_back));
   m.mnu_stat = entry(m.mnu_file, QStringLiteral("Статистика..."), Qt::Key_F4, "mnu_stat",
                      std::move(actions.statistics));
   m.mnu_file->addSeparator();
-  m.mnu_exit = entry(m.mnu_file, QStringLiteral("Выход"), Qt::Key_F12, "mnu_exit",
-                     std::move(actions.exit));
+  m.mnu_exit =
+      entry(m.mnu_file, QStringLiteral("Выход"), Qt::Key_F12, "mnu_exit", std::move(actions.exit));
 
   m.mnu_inf = bar->addMenu(QStringLiteral("&Информация"));
   m.mnu_inf->setObjectName(QStringLiteral("mnu_inf"));
@@ -77,9 +79,8 @@ MainMenu install_main_menu(QMainWindow& window, MenuActions actions) {
   m.clock_timer->setObjectName(QStringLiteral("Timer_mnu_clock"));
   m.clock_timer->setInterval(1000);
   QAction* clock = m.mnu_clock;
-  QObject::connect(m.clock_timer, &QTimer::timeout, clock, [clock] {
-    clock->setText(clock_caption(QDateTime::currentDateTime()));
-  });
+  QObject::connect(m.clock_timer, &QTimer::timeout, clock,
+                   [clock] { clock->setText(clock_caption(QDateTime::currentDateTime())); });
   m.clock_timer->start();
   return m;
 }

@@ -32,8 +32,8 @@ struct MainMenu {
   QMenu* mnu_inf = nullptr;
   QAction* mnu_help = nullptr;
   QAction* mnu_prog = nullptr;
-  QAction* mnu_clock = nullptr;     // the top-level clock item
-  QTimer* clock_timer = nullptr;    // renews the clock every second
+  QAction* mnu_clock = nullptr;   // the top-level clock item
+  QTimer* clock_timer = nullptr;  // renews the clock every second
 };
 
 // Replaces the window's menu bar with the game's menu and starts the clock.

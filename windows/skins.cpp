@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <string>
 
-#include "pictures/form1.h"
 #include "core/game.h"
 #include "core/table_model.h"
+#include "pictures/form1.h"
 #include "table/message_box_builder.h"
 #include "table/placement.h"
 #include "table/ui_font.h"
@@ -52,8 +52,7 @@ Skins::Skins(Game& g, QWidget* parent) : QDialog(parent), g_(g) {
   caption->setGeometry(twips(5160, 120, 1335, 375));
   caption->setFont(fonts::ui_font_pt(9.75, true));
   caption->setAlignment(Qt::AlignCenter);
-  caption->setStyleSheet(
-      QStringLiteral("QLabel { color: white; background: rgb(192, 64, 0); }"));
+  caption->setStyleSheet(QStringLiteral("QLabel { color: white; background: rgb(192, 64, 0); }"));
 
   choice_ = new QLabel(this);
   choice_->setObjectName(QStringLiteral("Choice"));
@@ -79,8 +78,10 @@ bool Skins::eventFilter(QObject* watched, QEvent* event) {
   if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
     for (int k = 0; k < kBacks; ++k) {
       if (watched != tiles_[static_cast<std::size_t>(k)]) continue;
-      if (type == QEvent::MouseButtonPress) pressTile(k);
-      else doubleClickTile(k);
+      if (type == QEvent::MouseButtonPress)
+        pressTile(k);
+      else
+        doubleClickTile(k);
       return true;
     }
   }

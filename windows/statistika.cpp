@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "pictures/form1.h"
 #include "core/stored_count.h"
+#include "pictures/form1.h"
 #include "table/message_box_builder.h"
 #include "table/placement.h"
 #include "table/ui_font.h"
@@ -67,9 +67,9 @@ FrmStatistika::FrmStatistika(Settings& settings, SaveFn save_all, QWidget* paren
   static const char* const kCaptions[] = {"Сыграно игр:", "Выигрыши:", "Проигрыши:", "Ничьи:"};
   for (int i = 0; i < 4; ++i) {
     const int top = 120 + 360 * i;
-    captions_[i] = panel_label(panel, QStringLiteral("Label1_%1").arg(i),
-                               QString::fromUtf8(kCaptions[i]),
-                               twips(240, top, 1200, 255));  // up to the numbers: today's fonts run wider
+    captions_[i] =
+        panel_label(panel, QStringLiteral("Label1_%1").arg(i), QString::fromUtf8(kCaptions[i]),
+                    twips(240, top, 1200, 255));  // up to the numbers: today's fonts run wider
     figures_[i] = panel_label(panel, QStringLiteral("Label2_%1").arg(i), QStringLiteral("100"),
                               twips(1440, top, 495, 255));
   }
@@ -122,8 +122,8 @@ void FrmStatistika::showEvent(QShowEvent* event) {
 
 void FrmStatistika::fill(const QLocale& locale) {
   // At most three times the largest count: no overflow.
-  const std::int64_t total = stored_count(settings_.loss) + stored_count(settings_.win) +
-                          stored_count(settings_.draw);
+  const std::int64_t total =
+      stored_count(settings_.loss) + stored_count(settings_.win) + stored_count(settings_.draw);
   games_total_ = QString::number(total);
   figures_[0]->setText(games_total_);
   if (total == 0) {

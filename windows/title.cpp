@@ -6,12 +6,12 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "windows/app_icon.h"
 #include "core/game.h"
+#include "store/store.h"
 #include "table/message_box_builder.h"
 #include "table/placement.h"
-#include "store/store.h"
 #include "table/ui_font.h"
+#include "windows/app_icon.h"
 
 namespace blefino::windows {
 

@@ -41,9 +41,9 @@ int main(int argc, char** argv) {
       XEvent e;
       XNextEvent(display, &e);
       if (e.type == MapNotify && e.xmap.event == root && !e.xmap.override_redirect) {
-        elapsed_ms = std::chrono::duration<double, std::milli>(
-                         std::chrono::steady_clock::now() - start)
-                         .count();
+        elapsed_ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count();
         break;
       }
     }

@@ -1,11 +1,12 @@
 // One game per player: what starting the program twice (single_instance_test.sh) cannot show.
+#include "app/single_instance.h"
+
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QLockFile>
 #include <QTemporaryDir>
 #include <QWidget>
-#include <gtest/gtest.h>
-
-#include "app/single_instance.h"
 
 namespace blefino {
 namespace {

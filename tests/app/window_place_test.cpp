@@ -5,10 +5,10 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "table/carddesk.h"
 #include "core/table_model.h"
 #include "store/ini_backend.h"
 #include "store/store.h"
+#include "table/carddesk.h"
 
 namespace blefino {
 namespace {

@@ -76,7 +76,8 @@ TEST(EndOfGame, ResultsAreCountedSavedBeforeTheQuestionAndAnswered) {
     t.host.yes_no = {Answer::No};
     press_veru(t.g);
     const std::vector<std::string> tail(t.host.log.end() - 4, t.host.log.end());
-    EXPECT_EQ(tail, (std::vector<std::string>{c.result, c.saved, "Блефино: Сыграем еще раз?", "end"}));
+    EXPECT_EQ(tail,
+              (std::vector<std::string>{c.result, c.saved, "Блефино: Сыграем еще раз?", "end"}));
     EXPECT_TRUE(t.g.stopped);
   }
 }
@@ -94,7 +95,9 @@ TEST(EndOfGame, AnotherGameStartsCleanAndTheOldOneDoesNothingMore) {
   EXPECT_EQ(t.g.settings.loss, "1");
   // The fresh deal is as new_game left it: no move was made on the old game's behalf.
   EXPECT_TRUE(t.recorder.moves.empty());
-  EXPECT_EQ(t.g.hand(Seat::Human).count() + t.g.hand(Seat::Cpu1).count() + t.g.hand(Seat::Cpu2).count(), 36);
+  EXPECT_EQ(
+      t.g.hand(Seat::Human).count() + t.g.hand(Seat::Cpu1).count() + t.g.hand(Seat::Cpu2).count(),
+      36);
   EXPECT_TRUE(can_press_main(t.g) || can_press_card(t.g, 1));
 }
 

@@ -14,7 +14,8 @@ TEST(Deal, ShuffleIsOneCycleWhateverTheRolls) {
     if (v >= 0) rng.values.assign(36, v);
     const auto deck = shuffled_pack(rng);
     std::array<int, 50> place{};
-    for (int i = 1; i <= 36; ++i) place[static_cast<std::size_t>(deck[static_cast<std::size_t>(i)])] = i;
+    for (int i = 1; i <= 36; ++i)
+      place[static_cast<std::size_t>(deck[static_cast<std::size_t>(i)])] = i;
     // Follow the cycle from position 1: it must visit all 36 positions.
     const auto pack = full_pack();
     int pos = 1, steps = 0;

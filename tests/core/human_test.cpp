@@ -61,7 +61,8 @@ TEST(HumanMove, LayingOnAClaimAcceptsItUnderTheSameRank) {
 }
 
 TEST(HumanMove, OnlyTheFirstClicksOfAGameInTheSecretOrderOfferTheOpponentsCards) {
-  const std::vector<std::vector<int>> orders = {{1, 12, 1, 12, 6}, {1, 12, 1, 12, 5}, {2, 1, 12, 1, 12, 6}};
+  const std::vector<std::vector<int>> orders = {
+      {1, 12, 1, 12, 6}, {1, 12, 1, 12, 5}, {2, 1, 12, 1, 12, 6}};
   for (const auto& order : orders) {
     Table t;
     t.rng.values.assign(36, 0.5);

@@ -1,6 +1,7 @@
 // How the two computer opponents lead, answer, bluff and learn.
-#include "tests/support/fixture.h"
 #include "opponents/opponent.h"
+
+#include "tests/support/fixture.h"
 
 namespace blefino::testing {
 namespace {
@@ -107,10 +108,10 @@ TEST(Answer, AddsWhatItHoldsBluffsFromTheEndOrAddsBlind) {
     std::vector<int> batch;
   };
   const Case cases[] = {
-      {{19, 12, 29, 23}, {roll(3)}, {29, 19}},           // honest add of the two aces
-      {{19, 12, 29, 23}, {roll(7)}, {23, 29}},           // roll 7 or more: two cards from the end
-      {{12, 13, 23}, {roll(0), roll(3)}, {13, 12}},      // blind: x < 4 lays the first two
-      {{12, 13, 23}, {roll(0), roll(4)}, {12}},          // ... else only the first
+      {{19, 12, 29, 23}, {roll(3)}, {29, 19}},       // honest add of the two aces
+      {{19, 12, 29, 23}, {roll(7)}, {23, 29}},       // roll 7 or more: two cards from the end
+      {{12, 13, 23}, {roll(0), roll(3)}, {13, 12}},  // blind: x < 4 lays the first two
+      {{12, 13, 23}, {roll(0), roll(4)}, {12}},      // ... else only the first
   };
   for (const Case& c : cases) {
     Table t;

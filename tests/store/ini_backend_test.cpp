@@ -1,5 +1,7 @@
 // The settings file on disk: its text, a damaged file, and an unwritable folder, a full
 // disk or a killed save, none of which costs the player anything without a word.
+#include "store/ini_backend.h"
+
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/mount.h>
@@ -14,8 +16,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <random>
-
-#include "store/ini_backend.h"
 
 namespace blefino::store {
 namespace {
@@ -65,11 +65,15 @@ TEST_F(IniTest, TheFileIsTheOneQtsIniSettingsWriteAndReadsBackAsSaved) {
   const char* keys[] = {"Parameters/name", "Parameters/skin", "Statistics/win", "Statistics/loss",
                         "Statistics/draw"};
   for (const char* text : {"  spaced  ", "\"quoted\" \\ back\\", "@at", "tab\there\nand; a=b",
-                           "a\x01" "b\x7f" "1", "#x ;y", ""}) {
+                           "a\x01"
+                           "b\x7f"
+                           "1",
+                           "#x ;y", ""}) {
     const Settings s{"Ёлкин, Пётр", "2", text, "0", text};
     store.save_all(s);
     for (int i = 0; i < 5; ++i)
-      QSettings(home.path() + "/qt.ini", QSettings::IniFormat).setValue(keys[i], five(s)[i].c_str());
+      QSettings(home.path() + "/qt.ini", QSettings::IniFormat)
+          .setValue(keys[i], five(s)[i].c_str());
     EXPECT_EQ(file_bytes(ini_path()), file_bytes(home.path() + "/qt.ini")) << text;
     EXPECT_EQ(five(store.load_at_startup()), five(s)) << text;
   }
@@ -82,15 +86,19 @@ TEST_F(IniTest, TheFileIsTheOneQtsIniSettingsWriteAndReadsBackAsSaved) {
 TEST_F(IniTest, ADamagedFileKeepsEveryValueThatCanBeRead) {
   const QByteArray longest = QString(254, QChar(0x0416)).toUtf8();  // Ж
   ASSERT_TRUE(QDir().mkpath(folder()));
-  ASSERT_TRUE(put_file(ini_path(), "junk before any section\n[PARAMETERS]\r\nName = Петров, Иван\n"
-                                   "\"a quote never closed\nSKIN=7\na line that goes on \\\n[statistics\n"
-                                   "WIN=" + longest + "\nloss\nLoss=Ж" + longest + "\n[Statistics]\ndraw=\n"));
+  ASSERT_TRUE(put_file(ini_path(),
+                       "junk before any section\n[PARAMETERS]\r\nName = Петров, Иван\n"
+                       "\"a quote never closed\nSKIN=7\na line that goes on \\\n[statistics\n"
+                       "WIN=" +
+                           longest + "\nloss\nLoss=Ж" + longest + "\n[Statistics]\ndraw=\n"));
   const Settings loaded = store.load_at_startup();
   EXPECT_EQ(five(loaded), (Five{"Петров, Иван", "7", longest.toStdString(), "0", ""}));
   EXPECT_TRUE(shown.empty());
   store.save_all(loaded);
-  EXPECT_EQ(file_bytes(ini_path()), "[Parameters]\nname=\"Петров, Иван\"\nskin=7\n\n"
-                                    "[Statistics]\ndraw=\nloss=0\nwin=" + longest + "\n");
+  EXPECT_EQ(file_bytes(ini_path()),
+            "[Parameters]\nname=\"Петров, Иван\"\nskin=7\n\n"
+            "[Statistics]\ndraw=\nloss=0\nwin=" +
+                longest + "\n");
 }
 
 // A plain file where the folder should be is unwritable even for root. Each key that cannot
@@ -120,7 +128,8 @@ TEST_F(IniTest, AFullOrReadOnlyDiskIsToldOnceAndThePreviousSaveStays) {
   QFile filler(folder() + "/filler");
   if (mounted) {
     ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
-    while (filler.write(QByteArray(1024, 'x')) == 1024 && filler.flush()) {}
+    while (filler.write(QByteArray(1024, 'x')) == 1024 && filler.flush()) {
+    }
   } else {
     signal(SIGXFSZ, SIG_IGN);
     limit.rlim_cur = 16;
@@ -143,8 +152,9 @@ TEST_F(IniTest, AFullOrReadOnlyDiskIsToldOnceAndThePreviousSaveStays) {
 TEST_F(IniTest, AKilledSaveNeverLeavesADamagedFileNorLeftoversAfterTheNextStart) {
   store.save_all({"игрок 0", "0", "0", "0", "0"});
   std::mt19937 rng(20240611);
-  const QRegularExpression whole("^\\[Parameters\\]\nname=игрок (\\d+)\nskin=\\1\n\n"
-                                 "\\[Statistics\\]\ndraw=\\1\nloss=\\1\nwin=\\1\n$");
+  const QRegularExpression whole(
+      "^\\[Parameters\\]\nname=игрок (\\d+)\nskin=\\1\n\n"
+      "\\[Statistics\\]\ndraw=\\1\nloss=\\1\nwin=\\1\n$");
   long last = 0;
   for (int round = 0; round < 40; ++round) {
     int ready[2];

@@ -14,13 +14,15 @@ using namespace blefino::store;
 namespace {
 
 int failures = 0;
-#define CHECK(expr) ((expr) ? void() : (std::printf("FAIL line %d: %s\n", __LINE__, #expr), void(++failures)))
+#define CHECK(expr) \
+  ((expr) ? void() : (std::printf("FAIL line %d: %s\n", __LINE__, #expr), void(++failures)))
 
 // A value's bytes as stored, when it is of type 0.
 std::string raw(const char* path, const char* name) {
   char buffer[4096];
   DWORD size = sizeof buffer, type = 0;
-  if (RegGetValueA(HKEY_CURRENT_USER, path, name, RRF_RT_ANY, &type, buffer, &size) != ERROR_SUCCESS)
+  if (RegGetValueA(HKEY_CURRENT_USER, path, name, RRF_RT_ANY, &type, buffer, &size) !=
+      ERROR_SUCCESS)
     return "(missing)";
   return type == REG_NONE ? std::string(buffer, size) : "(type " + std::to_string(type) + ")";
 }
@@ -30,7 +32,8 @@ std::string repeat(const std::string& s, int n) { return n > 0 ? s + repeat(s, n
 }  // namespace
 
 int main() {
-  if (GetACP() != 1251) return std::printf("FAIL: the ANSI code page is %u, not 1251\n", GetACP()), 1;
+  if (GetACP() != 1251)
+    return std::printf("FAIL: the ANSI code page is %u, not 1251\n", GetACP()), 1;
   RegistryBackend backend;
   Store store(backend, [](const std::string& text, const std::string&, Icon) {
     std::printf("FAIL: the store says %s\n", text.c_str());
@@ -40,11 +43,14 @@ int main() {
   // A clean profile: five defaults, each of type 0, ANSI text and one zero byte.
   RegDeleteTreeA(HKEY_CURRENT_USER, "SOFTWARE\\Talvik");
   const Settings fresh = store.load_at_startup();
-  CHECK(fresh.player_name == "введите имя" && fresh.skin == "1" && fresh.win + fresh.loss + fresh.draw == "000");
-  const std::string default_name("\xE2\xE2\xE5\xE4\xE8\xF2\xE5 \xE8\xEC\xFF\0", 12);  // "введите имя"
+  CHECK(fresh.player_name == "введите имя" && fresh.skin == "1" &&
+        fresh.win + fresh.loss + fresh.draw == "000");
+  const std::string default_name("\xE2\xE2\xE5\xE4\xE8\xF2\xE5 \xE8\xEC\xFF\0",
+                                 12);  // "введите имя"
   CHECK(raw(kParametersKey, "name") == default_name);
   CHECK(raw(kParametersKey, "skin") == std::string("1\0", 2));
-  for (const char* count : {"win", "loss", "draw"}) CHECK(raw(kStatisticsKey, count) == std::string("0\0", 2));
+  for (const char* count : {"win", "loss", "draw"})
+    CHECK(raw(kStatisticsKey, count) == std::string("0\0", 2));
 
   // A save, and the next start: a letter the code page lacks becomes '?'.
   store.save_all({"Ёжик 中", "17", "3", "12abc", ""});
@@ -70,7 +76,8 @@ int main() {
 
   // A key the registry cannot hold (its name is too long) is reported, not hidden.
   const std::string bad = "SOFTWARE\\Talvik\\" + std::string(300, 'x');
-  CHECK(!backend.create_key(bad) && !backend.write_value(bad, "win", "1") && !backend.open_key(bad));
+  CHECK(!backend.create_key(bad) && !backend.write_value(bad, "win", "1") &&
+        !backend.open_key(bad));
 
   std::printf("%s: %d failed checks\n", failures ? "FAILED" : "OK", failures);
   return failures;

@@ -34,8 +34,10 @@ TEST_F(StoreTest, AStartLoadsWhatIsStoredAndWritesBackWhatWasMissingOrRefused) {
         {kStatisticsKey, {{"win", "12abc"}, {"draw", ""}}}},
        {"Not Found", "7", "12abc", "0", ""}},
       {{{kParametersKey, {{"name", "TORVIK"}, {"skin", "3"}}}}, {"введите имя", "3"}},
-      {{{kParametersKey, {{"name", "GRUB"}}}}, fresh},   {{{kParametersKey, {{"name", ""}}}}, fresh},
-      {{{kParametersKey, {{"name", "torvik"}}}}, {"torvik"}}, {{{kParametersKey, {{"name", " GRUB"}}}}, {" GRUB"}},
+      {{{kParametersKey, {{"name", "GRUB"}}}}, fresh},
+      {{{kParametersKey, {{"name", ""}}}}, fresh},
+      {{{kParametersKey, {{"name", "torvik"}}}}, {"torvik"}},
+      {{{kParametersKey, {{"name", " GRUB"}}}}, {" GRUB"}},
   };
   for (const auto& [stored, loaded] : cases) {
     backend.keys = stored;

@@ -100,8 +100,7 @@ inline Pile pile(std::initializer_list<int> codes) {
 inline std::vector<int> codes(const Pile& p) { return {p.begin(), p.end()}; }
 
 struct Table {
-  explicit Table(Opponents* opponents = nullptr)
-      : g(host, rng, opponents ? *opponents : recorder) {
+  explicit Table(Opponents* opponents = nullptr) : g(host, rng, opponents ? *opponents : recorder) {
     g.settings.player_name = "Вася";
   }
   TestHost host;
@@ -130,7 +129,8 @@ struct Table {
   }
 
   // The previous player has laid `batch` claiming `rank`; the human must answer.
-  void claim_made(std::initializer_list<int> batch, int rank, std::initializer_list<int> heap = {}) {
+  void claim_made(std::initializer_list<int> batch, int rank,
+                  std::initializer_list<int> heap = {}) {
     g.batch = pile(batch);
     g.heap = pile(heap);
     claim(g, rank);

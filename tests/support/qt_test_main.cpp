@@ -1,6 +1,7 @@
 // Widget tests run with a real QApplication on the offscreen platform.
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,13 +1,13 @@
 // The table as a screen reader meets it: Russian names, roles and a press for
 // every card, hand, pile and line, and what changes announced once.
-#include <QAccessible>
-#include <QApplication>
-#include <QTest>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
 #include <map>
 #include <vector>
 
@@ -24,7 +24,8 @@ struct Listening {
   Listening() {
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
     QAccessible::installUpdateHandler([](QAccessibleEvent* e) {
-      if (QAccessibleInterface* i = e->accessibleInterface()) heard.emplace_back(e->type(), i->text(QAccessible::Name));
+      if (QAccessibleInterface* i = e->accessibleInterface())
+        heard.emplace_back(e->type(), i->text(QAccessible::Name));
     });
   }
   ~Listening() {
@@ -43,7 +44,8 @@ void collect(QAccessibleInterface* iface, std::map<QString, QAccessibleInterface
 
 TEST(CarddeskAccess, EveryCardHandPileAndLineIsNamedInRussianAndChangesAreAnnouncedOnce) {
   TableModel m;
-  for (int i = 1; i <= 3; ++i) m.koloda3[i] = {241 + 300 * (i - 1), kRestingTop, true, true, 10 + 2 * i};
+  for (int i = 1; i <= 3; ++i)
+    m.koloda3[i] = {241 + 300 * (i - 1), kRestingTop, true, true, 10 + 2 * i};
   m.koloda3[2].top = kRaisedTop;
   m.koloda1[1] = {241, kOpponentRowTop, true, true, back_picture(1)};
   m.konpic[1] = {240, 3840, true, 47};
@@ -61,16 +63,19 @@ TEST(CarddeskAccess, EveryCardHandPileAndLineIsNamedInRussianAndChangesAreAnnoun
   collect(QAccessible::queryAccessibleInterface(w.table()), all);
   using enum QAccessible::Role;
   const std::pair<const char*, QAccessible::Role> named[] = {
-      {"Ваша рука: 3 карты", List}, {"9 бубен", ListItem}, {"Валет бубен", ListItem},
-      {"Рука GRUB: 1 карта", List}, {"карта", ListItem}, {"Кон: 1 карта", List}, {"Дама пик", ListItem},
-      {"Куча: 5 карт", StaticText}, {"GRUB: Hello!!!", StaticText}, {"Верю", PushButton}, {"Туз", RadioButton}};
+      {"Ваша рука: 3 карты", List}, {"9 бубен", ListItem},        {"Валет бубен", ListItem},
+      {"Рука GRUB: 1 карта", List}, {"карта", ListItem},          {"Кон: 1 карта", List},
+      {"Дама пик", ListItem},       {"Куча: 5 карт", StaticText}, {"GRUB: Hello!!!", StaticText},
+      {"Верю", PushButton},         {"Туз", RadioButton}};
   for (const auto& [name, role] : named) {
     ASSERT_TRUE(all.count(QString::fromUtf8(name))) << name;
     EXPECT_EQ(all[QString::fromUtf8(name)]->role(), role) << name;
   }
   EXPECT_TRUE(all[QStringLiteral("9 бубен")]->state().selected);  // raised
-  EXPECT_TRUE(all[QStringLiteral("Верю")]->text(QAccessible::Description).contains(QStringLiteral("В")));
-  all[QStringLiteral("Валет бубен")]->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(
+      all[QStringLiteral("Верю")]->text(QAccessible::Description).contains(QStringLiteral("В")));
+  all[QStringLiteral("Валет бубен")]->actionInterface()->doAction(
+      QAccessibleActionInterface::pressAction());
   EXPECT_EQ(pressed, 3);
 
   // The card under the keyboard's frame is the one in focus.
@@ -84,10 +89,15 @@ TEST(CarddeskAccess, EveryCardHandPileAndLineIsNamedInRussianAndChangesAreAnnoun
   m.koncard.caption = "Туз";
   w.showModel();
   for (const char* line : {"LILA: Не верю!", "Заявка: Туз"})
-    EXPECT_EQ(std::count(heard.begin(), heard.end(), std::pair(QAccessible::NameChanged, QString::fromUtf8(line))), 1) << line;
+    EXPECT_EQ(std::count(heard.begin(), heard.end(),
+                         std::pair(QAccessible::NameChanged, QString::fromUtf8(line))),
+              1)
+        << line;
   heard.clear();
   w.showModel();  // nothing changed: nothing to say
-  EXPECT_EQ(std::count_if(heard.begin(), heard.end(), [](auto& e) { return e.first == QAccessible::NameChanged; }), 0);
+  EXPECT_EQ(std::count_if(heard.begin(), heard.end(),
+                          [](auto& e) { return e.first == QAccessible::NameChanged; }),
+            0);
 }
 
 }  // namespace

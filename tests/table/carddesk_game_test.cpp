@@ -1,7 +1,8 @@
 // The table window with the real game behind it: every control plays its move
 // and the table shows the result.
-#include <QTest>
 #include <gtest/gtest.h>
+
+#include <QTest>
 
 #include "table/carddesk.h"
 #include "tests/support/fixture.h"
@@ -18,11 +19,15 @@ struct Played : Table {
     desk.show();
   }
   QWidget* get(const char* name) { return desk.findChild<QWidget*>(QLatin1String(name)); }
-  void click(const char* name) { QTest::mouseClick(get(name), Qt::LeftButton, {}, QPoint(10, get(name)->height() / 2)); }
+  void click(const char* name) {
+    QTest::mouseClick(get(name), Qt::LeftButton, {}, QPoint(10, get(name)->height() / 2));
+  }
   void press(int slot, Qt::MouseButton b = Qt::LeftButton) {
     QTest::mouseClick(desk.table(), b, {}, desk.slotRect(3, slot).center());
   }
-  std::string text(const char* name) { return get(name)->property("text").toString().simplified().toStdString(); }
+  std::string text(const char* name) {
+    return get(name)->property("text").toString().simplified().toStdString();
+  }
   Carddesk desk{view_of(g), events_for(g)};
 };
 
@@ -46,13 +51,15 @@ TEST(CarddeskGame, EveryControlPlaysItsMoveAndTheTableShowsTheResult) {
   EXPECT_EQ(t.host.ended(), 1);
 
   // An honest claim of kings: believed, it goes out of play; doubted, the player takes it.
-  for (auto [answer, verdict] : {std::pair{"veru", "DUKE LOPATSKY: Отбой"}, std::pair{"neveru", "DUKE LOPATSKY: Вася, забирай"}}) {
+  for (auto [answer, verdict] : {std::pair{"veru", "DUKE LOPATSKY: Отбой"},
+                                 std::pair{"neveru", "DUKE LOPATSKY: Вася, забирай"}}) {
     Played a;
     a.claim_made({38, 28}, 8, {16, 26});
     a.desk.showModel();
     a.click(answer);
     EXPECT_EQ(a.host.messages(), std::vector<std::string>{verdict});
-    EXPECT_EQ(a.host.icons, std::vector<Icon>{Icon::Question});  // an opponent speaks with a question mark
+    EXPECT_EQ(a.host.icons,
+              std::vector<Icon>{Icon::Question});  // an opponent speaks with a question mark
   }
 }
 

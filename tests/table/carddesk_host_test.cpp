@@ -1,13 +1,13 @@
 // The Qt host: message boxes as the player sees them and the pause, both over
 // the table as it stands; the clock; and ending the program from wherever the
 // game happens to be.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QDate>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-#include <gtest/gtest.h>
-
 #include <optional>
 
 #include "table/carddesk.h"
@@ -20,7 +20,8 @@ namespace {
 using namespace std::chrono_literals;
 using Box = QMessageBox;
 
-// A shown table, whose claim reads m.koncard, behind a host pausing for `pause` or as the game does.
+// A shown table, whose claim reads m.koncard, behind a host pausing for `pause` or as the game
+// does.
 struct Hosted {
   explicit Hosted(std::optional<std::chrono::milliseconds> pause = {})
       : host(pause ? QtHost({}, *pause) : QtHost()) {
@@ -28,17 +29,27 @@ struct Hosted {
     host.setExitAction([this] { ++exits; });
     desk.show();
   }
-  std::string shown() const { return desk.findChild<QLabel*>(QStringLiteral("koncard"))->text().toStdString(); }
+  std::string shown() const {
+    return desk.findChild<QLabel*>(QStringLiteral("koncard"))->text().toStdString();
+  }
   TableModel m;
   Carddesk desk{[this] { return m; }};
   QtHost host;
   int exits = 0;
 };
 
-Answer again(QtHost& host) { return host.message("Сыграем еще раз?", "Блефино", Icon::Question, Buttons::YesNo); }
+Answer again(QtHost& host) {
+  return host.message("Сыграем еще раз?", "Блефино", Icon::Question, Buttons::YesNo);
+}
 
 TEST(QtHost, BoxesCarryExactTextTitleIconAndRussianButtonsAndFitTheirTitle) {
-  const struct { const char *text, *title; Icon icon; Buttons buttons; Box::Icon shown; QStringList captions; } cases[] = {
+  const struct {
+    const char *text, *title;
+    Icon icon;
+    Buttons buttons;
+    Box::Icon shown;
+    QStringList captions;
+  } cases[] = {
       {"Сыграем еще раз?", "Блефино", Icon::Question, Buttons::YesNo, Box::Question, {"Да", "Нет"}},
       {"Больше нельзя!!!", "Блефино", Icon::Information, Buttons::Ok, Box::Information, {"OK"}},
       // A name is shown as typed, never read as markup; an opponent's is never cut short.
@@ -51,7 +62,8 @@ TEST(QtHost, BoxesCarryExactTextTitleIconAndRussianButtonsAndFitTheirTitle) {
     for (QAbstractButton* b : box->buttons()) captions << b->text();
     EXPECT_EQ(captions, c.captions) << c.text;
     EXPECT_EQ(box->defaultButton(), box->buttons().front()) << c.text;  // Yes or OK
-    EXPECT_EQ(box->windowTitle() + ": " + box->text(), QString::fromUtf8(c.title) + ": " + QString::fromUtf8(c.text));
+    EXPECT_EQ(box->windowTitle() + ": " + box->text(),
+              QString::fromUtf8(c.title) + ": " + QString::fromUtf8(c.text));
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
     EXPECT_EQ(box->icon(), c.shown) << c.text;
     EXPECT_GE(box->width(), title_bar_width(box->windowTitle())) << c.text;
@@ -61,14 +73,22 @@ TEST(QtHost, BoxesCarryExactTextTitleIconAndRussianButtonsAndFitTheirTitle) {
 // A box closed without a button gives the cautious answer. The pause lasts its
 // 1.5 s by the monotonic clock while timers, and with them painting, go on.
 TEST(QtHost, BoxesAndThePauseComeUpOverTheTableAsItStands) {
-  const struct { Buttons buttons; Box::StandardButton pressed; Answer answer; } cases[] = {
-      {Buttons::YesNo, Box::Yes, Answer::Yes}, {Buttons::YesNo, Box::No, Answer::No},
-      {Buttons::YesNo, Box::NoButton, Answer::No}, {Buttons::Ok, Box::NoButton, Answer::Ok}};
+  const struct {
+    Buttons buttons;
+    Box::StandardButton pressed;
+    Answer answer;
+  } cases[] = {{Buttons::YesNo, Box::Yes, Answer::Yes},
+               {Buttons::YesNo, Box::No, Answer::No},
+               {Buttons::YesNo, Box::NoButton, Answer::No},
+               {Buttons::Ok, Box::NoButton, Answer::Ok}};
   Hosted t;
   std::string under;
   for (const auto& c : cases) {
     t.m.koncard.caption = std::to_string(&c - cases);
-    t.host.setInterceptor([&](Box&) { under = t.shown(); return c.pressed; });
+    t.host.setInterceptor([&](Box&) {
+      under = t.shown();
+      return c.pressed;
+    });
     EXPECT_EQ(t.host.message("?", "Блефино", Icon::Question, c.buttons), c.answer);
     EXPECT_EQ(under, t.m.koncard.caption);
   }
@@ -86,7 +106,11 @@ TEST(QtHost, EndingCutsThePauseOrTheBoxShortAndSilencesTheRest) {
   for (bool in_pause : {true, false}) {
     Hosted t(10min);  // a pause that would outlast the test run if not cut short
     int boxes = 0;
-    t.host.setInterceptor([&](Box&) { ++boxes; t.host.end_program(); return Box::Yes; });
+    t.host.setInterceptor([&](Box&) {
+      ++boxes;
+      t.host.end_program();
+      return Box::Yes;
+    });
     if (in_pause) {
       QTimer::singleShot(10, [&] { t.host.end_program(); });
       t.host.pause();
@@ -108,11 +132,14 @@ TEST(QtHostDeathTest, ARealBoxTakesItsButtonAndEndingLeavesItsLoop) {
   EXPECT_EXIT(
       {
         QtHost host;
-        QTimer::singleShot(0, [] { qobject_cast<Box*>(QApplication::activeModalWidget())->button(Box::Yes)->click(); });
+        QTimer::singleShot(0, [] {
+          qobject_cast<Box*>(QApplication::activeModalWidget())->button(Box::Yes)->click();
+        });
         const Answer yes = again(host);
         QTimer::singleShot(0, [&] { host.end_program(); });
         const Answer no = again(host);
-        std::_Exit(yes == Answer::Yes && no == Answer::No && !QApplication::activeModalWidget() ? 0 : 1);
+        std::_Exit(
+            yes == Answer::Yes && no == Answer::No && !QApplication::activeModalWidget() ? 0 : 1);
       },
       ::testing::ExitedWithCode(0), "");
 }
@@ -122,7 +149,8 @@ TEST(QtHost, NowIsTheLocalDateAndSavingHandsTheSettingsOn) {
   QtHost host([&](const Settings& s) { saved = s; });
   const QDate before = QDate::currentDate();
   const LocalDateTime t = host.now();
-  EXPECT_TRUE(QDate(t.year, t.month, t.day) == before || QDate(t.year, t.month, t.day) == QDate::currentDate());
+  EXPECT_TRUE(QDate(t.year, t.month, t.day) == before ||
+              QDate(t.year, t.month, t.day) == QDate::currentDate());
   host.save_all(Settings{"Вася"});
   EXPECT_EQ(saved.player_name, "Вася");
 }

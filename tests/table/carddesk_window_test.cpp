@@ -1,10 +1,11 @@
 // The table window on a hand-made model: it shows what the model says, at any
 // size, and hands on the player's clicks and keys, and nothing else.
+#include <gtest/gtest.h>
+
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "table/carddesk.h"
 #include "table/carddesk_pictures.h"
@@ -25,10 +26,16 @@ struct Desk {
     auto note = [this](std::string what) { return [this, what] { log.push_back(what); }; };
     return {[this](int i) { log.push_back("card " + std::to_string(i)); },
             [this](int k) { log.push_back("rank " + std::to_string(k)); },
-            note("main"), note("show"), note("veru"), note("neveru"), note("close")};
+            note("main"),
+            note("show"),
+            note("veru"),
+            note("neveru"),
+            note("close")};
   }
   template <typename W = QWidget>
-  W* get(const char* name) { return w.findChild<W*>(QLatin1String(name)); }
+  W* get(const char* name) {
+    return w.findChild<W*>(QLatin1String(name));
+  }
   Log took() { return std::exchange(log, {}); }
   QImage image() const { return w.table()->grab().toImage(); }
 
@@ -40,7 +47,8 @@ struct Desk {
 // third with the pointer of a card about to be laid; a card of opponent 1's; batch place 2.
 TableModel overlapping_hand() {
   TableModel m;
-  for (int i = 1; i <= 3; ++i) m.koloda3[i] = {241 + 300 * (i - 1), kRestingTop, true, true, 10 + i};
+  for (int i = 1; i <= 3; ++i)
+    m.koloda3[i] = {241 + 300 * (i - 1), kRestingTop, true, true, 10 + i};
   m.koloda3[2].top = kRaisedTop;
   m.koloda3[3].cursor = Cursor::HandPut;
   m.koloda1[1] = {241, kOpponentRowTop, true, true, back_picture(1), Cursor::Default};
@@ -54,15 +62,25 @@ TableModel overlapping_hand() {
 TEST(CarddeskWindow, DrawsAndTakesPressesWhereTheModelPutsTheCardsAtAnySize) {
   TableModel m = overlapping_hand();
   Desk d(m);
-  const struct { QSize size; int scale; QPoint origin; } sizes[] = {
-      {{794, 529}, 1, {0, 0}}, {{794 * 2 + 200, 529 * 2}, 2, {100, 0}}, {{794 * 2, 529 * 2 + 200}, 2, {0, 100}}};
+  const struct {
+    QSize size;
+    int scale;
+    QPoint origin;
+  } sizes[] = {{{794, 529}, 1, {0, 0}},
+               {{794 * 2 + 200, 529 * 2}, 2, {100, 0}},
+               {{794 * 2, 529 * 2 + 200}, 2, {0, 100}}};
   // A point of the table at its own size: the card a press there reaches, the pointer, the cloth.
-  const struct { QPoint at; int card; Qt::CursorShape pointer; bool cloth; } points[] = {
-      {{16 + 5, 500}, 1, Qt::OpenHandCursor, false},      // card 1 alone
-      {{16 + 45, 500}, 3, Qt::ClosedHandCursor, false},   // all three: the topmost
-      {{16 + 25, 452}, 2, Qt::OpenHandCursor, false},     // raised 9 px above the others
-      {{16 + 5, 452}, 0, Qt::PointingHandCursor, true},   // ... which leave cloth there
-      {{16 + 40 + 75, 500}, 0, Qt::PointingHandCursor, true},  // right of the hand
+  const struct {
+    QPoint at;
+    int card;
+    Qt::CursorShape pointer;
+    bool cloth;
+  } points[] = {
+      {{16 + 5, 500}, 1, Qt::OpenHandCursor, false},            // card 1 alone
+      {{16 + 45, 500}, 3, Qt::ClosedHandCursor, false},         // all three: the topmost
+      {{16 + 25, 452}, 2, Qt::OpenHandCursor, false},           // raised 9 px above the others
+      {{16 + 5, 452}, 0, Qt::PointingHandCursor, true},         // ... which leave cloth there
+      {{16 + 40 + 75, 500}, 0, Qt::PointingHandCursor, true},   // right of the hand
       {{16 + 35, 144 + 48}, 0, Qt::PointingHandCursor, false},  // opponent 1's card
       {{96 + 37, 256 + 50}, 0, Qt::PointingHandCursor, false},  // batch place 2 ...
       {{16 + 37, 256 + 50}, 0, Qt::PointingHandCursor, true},   // ... and the empty place 1
@@ -74,7 +92,8 @@ TEST(CarddeskWindow, DrawsAndTakesPressesWhereTheModelPutsTheCardsAtAnySize) {
     const QImage shown = d.image();
     for (const auto& p : points) {
       const QPoint at = s.origin + p.at * s.scale;
-      SCOPED_TRACE(::testing::Message() << "scale " << s.scale << " at " << at.x() << "," << at.y());
+      SCOPED_TRACE(::testing::Message()
+                   << "scale " << s.scale << " at " << at.x() << "," << at.y());
       EXPECT_EQ((shown.pixel(at) & 0xffffff) == kFeltRgb, p.cloth);
       QTest::mouseMove(d.w.table(), at);
       EXPECT_EQ(d.w.table()->cursor().shape(), p.pointer);
@@ -82,7 +101,8 @@ TEST(CarddeskWindow, DrawsAndTakesPressesWhereTheModelPutsTheCardsAtAnySize) {
       EXPECT_EQ(d.took(), p.card ? Log{"card " + std::to_string(p.card)} : Log{});
     }
     EXPECT_EQ(d.get<QLabel>("Label1")->font().pixelSize(), 32 * s.scale);
-    EXPECT_EQ(d.get("veru")->geometry(), QRect(s.origin + QPoint(344, 376) * s.scale, QSize(81, 25) * s.scale));
+    EXPECT_EQ(d.get("veru")->geometry(),
+              QRect(s.origin + QPoint(344, 376) * s.scale, QSize(81, 25) * s.scale));
   }
   // The keyboard's frame marks its card, and hides no card's corner.
   const QImage before = d.image();
@@ -132,23 +152,38 @@ TEST(CarddeskWindow, ControlsShowTheModelAndTakeOnlyThePlayersClicksAndKeys) {
 
   const int kVe = 0x0412, kEn = 0x041D, kKa = 0x041A;  // В, Н, К
   // Clicked when no keys are given, else focused and given the keys.
-  const struct { const char* control; std::vector<int> keys; Log heard; } steps[] = {
-      {"mainbutton", {}, {"main"}}, {"Command1", {}, {"show"}}, {"veru", {}, {"veru"}},
-      {"neveru", {}, {"neveru"}}, {"Option1_4", {}, {"rank 4"}}, {"Option1_3", {}, {}},
+  const struct {
+    const char* control;
+    std::vector<int> keys;
+    Log heard;
+  } steps[] = {
+      {"mainbutton", {}, {"main"}},
+      {"Command1", {}, {"show"}},
+      {"veru", {}, {"veru"}},
+      {"neveru", {}, {"neveru"}},
+      {"Option1_4", {}, {"rank 4"}},
+      {"Option1_3", {}, {}},
       {"table", {Qt::Key_Return, Qt::Key_Enter}, {"main", "main"}},
-      {"table", {Qt::Key_Space, Qt::Key_End, Qt::Key_Space, Qt::Key_Left, Qt::Key_Space, Qt::Key_Home,
-                 Qt::Key_Left, Qt::Key_Space}, {"card 1", "card 3", "card 1"}},
-      {"table", {Qt::Key_9, Qt::Key_3, kVe, Qt::Key_D, kEn, Qt::Key_Y, kKa, Qt::Key_R},
+      {"table",
+       {Qt::Key_Space, Qt::Key_End, Qt::Key_Space, Qt::Key_Left, Qt::Key_Space, Qt::Key_Home,
+        Qt::Key_Left, Qt::Key_Space},
+       {"card 1", "card 3", "card 1"}},
+      {"table",
+       {Qt::Key_9, Qt::Key_3, kVe, Qt::Key_D, kEn, Qt::Key_Y, kKa, Qt::Key_R},
        {"rank 9", "veru", "veru", "neveru", "neveru", "show", "show"}},
       {"Option1_1", {Qt::Key_Down}, {"rank 2"}},  // among the rank buttons, Down names the next
-      {"veru", {Qt::Key_Right, Qt::Key_Right, Qt::Key_Space}, {"card 3"}},  // Left and Right walk the hand
+      {"veru",
+       {Qt::Key_Right, Qt::Key_Right, Qt::Key_Space},
+       {"card 3"}},  // Left and Right walk the hand
   };
   for (const auto& s : steps) {
     if (s.keys.empty())
-      QTest::mouseClick(d.get(s.control), Qt::LeftButton, {}, QPoint(10, d.get(s.control)->height() / 2));
+      QTest::mouseClick(d.get(s.control), Qt::LeftButton, {},
+                        QPoint(10, d.get(s.control)->height() / 2));
     else
       d.get(s.control)->setFocus();
-    for (int k : s.keys) QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(k), {}, {});
+    for (int k : s.keys)
+      QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(k), {}, {});
     EXPECT_EQ(d.took(), s.heard) << s.control;
   }
   auto checked = [&](const char* name) { return d.get<QRadioButton>(name)->isChecked(); };
@@ -156,7 +191,8 @@ TEST(CarddeskWindow, ControlsShowTheModelAndTakeOnlyThePlayersClicksAndKeys) {
   m.Option1[1].selected = false;  // none selected is a state of its own
   d.w.showModel();
   EXPECT_FALSE(checked("Option1_1"));
-  QTest::sendKeyEvent(QTest::Click, d.w.table(), Qt::Key(kVe), {}, Qt::AltModifier);  // Alt is the menu's
+  QTest::sendKeyEvent(QTest::Click, d.w.table(), Qt::Key(kVe), {},
+                      Qt::AltModifier);  // Alt is the menu's
   EXPECT_FALSE(d.get("koncard")->isVisible());
   m.veru.enabled = m.mainbutton.enabled = false;
   m.koncard = {"Туз", true};
@@ -182,7 +218,7 @@ TEST(CarddeskWindow, AFrameOutOfTimeStandsInThePreviousPictureUntilIdle) {
   int ready = 0;
   TablePictures pictures([&] { ++ready; });
   const QPixmap before = pictures.get(27, {71, 96}, 1).pixmap;  // nothing stands in: drawn at once
-  QTest::qSleep(10);  // the frame's time is spent
+  QTest::qSleep(10);                                            // the frame's time is spent
   const auto stand_in = pictures.get(27, {71, 96}, fresh);
   EXPECT_TRUE(!stand_in.sharp && stand_in.pixmap.cacheKey() == before.cacheKey());
   QApplication::processEvents();

@@ -114,8 +114,8 @@ TEST(SelfPlayTool, PrintsOneJsonObjectThatAddsUp) {
 }
 
 TEST(SelfPlayTool, ABadArgumentIsNamedAndExitsWithTwo) {
-  for (const char* args : {"--games abc", "--games 0", "--games", "--human lucky", "--seed -1",
-                           "--colour red"}) {
+  for (const char* args :
+       {"--games abc", "--games 0", "--games", "--human lucky", "--seed -1", "--colour red"}) {
     int status = 0;
     const std::string out = run_tool(args, status);
     EXPECT_EQ(status, 2) << args;

@@ -1,16 +1,17 @@
 // The table window's menu: each key opens its window or deals, leaving asks
 // first, and the clock.
+#include <QtTest/qtestspontaneevent.h>
+#include <gtest/gtest.h>
+
 #include <QCloseEvent>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
-#include <QtTest/qtestspontaneevent.h>
-#include <gtest/gtest.h>
 
-#include "windows/exit_question.h"
 #include "tests/support/fixture.h"
+#include "windows/exit_question.h"
 #include "windows/game_menu.h"
 
 using namespace blefino;
@@ -24,7 +25,10 @@ struct Table {
   QMainWindow window;
   GameMenu menu = install_game_menu(window, t.g);
 
-  Table() { new_game(t.g); window.show(); }
+  Table() {
+    new_game(t.g);
+    window.show();
+  }
   // Presses `key`, presses "Очистить" if the window it opens has one, and
   // closes that window; returns its name, or "" when none opened.
   QString press(Qt::Key key) {
@@ -48,9 +52,15 @@ struct Table {
 
 TEST(Menu, EachKeyOpensItsWindowF2DealsAtOnceAndTheResetIsSaved) {
   Table table;
-  struct Case { Qt::Key key; const char* opens; int new_deals, saves; };
-  const Case cases[] = {{Qt::Key_F1, "Help", 0, 0},          {Qt::Key_F2, "", 1, 0},  // no question, dealt at once
-                        {Qt::Key_F3, "skins", 0, 0},         {Qt::Key_F4, "frmStatistika", 0, 1},
+  struct Case {
+    Qt::Key key;
+    const char* opens;
+    int new_deals, saves;
+  };
+  const Case cases[] = {{Qt::Key_F1, "Help", 0, 0},
+                        {Qt::Key_F2, "", 1, 0},  // no question, dealt at once
+                        {Qt::Key_F3, "skins", 0, 0},
+                        {Qt::Key_F4, "frmStatistika", 0, 1},
                         {Qt::Key_F5, "frmAbout", 0, 0}};
   for (const Case& c : cases) {
     SCOPED_TRACE(QKeySequence(c.key).toString().toStdString());
@@ -67,9 +77,13 @@ TEST(Menu, EachKeyOpensItsWindowF2DealsAtOnceAndTheResetIsSaved) {
 // program's own close and a session's end (log-out, shutdown) go through unasked.
 TEST(Menu, LeavingAsksFirstYesEndsWithoutSavingNoPlaysOn) {
   enum Way { F12, CloseBox, ProgramCloses, SessionEnds };
-  const std::tuple<Way, Answer, bool> cases[] = {  // how, the player's answer, whether it is asked
-      {F12, Answer::No, true},       {F12, Answer::Yes, true},            {CloseBox, Answer::No, true},
-      {CloseBox, Answer::Yes, true}, {ProgramCloses, Answer::Yes, false}, {SessionEnds, Answer::Yes, false}};
+  const std::tuple<Way, Answer, bool> cases[] = {// how, the player's answer, whether it is asked
+                                                 {F12, Answer::No, true},
+                                                 {F12, Answer::Yes, true},
+                                                 {CloseBox, Answer::No, true},
+                                                 {CloseBox, Answer::Yes, true},
+                                                 {ProgramCloses, Answer::Yes, false},
+                                                 {SessionEnds, Answer::Yes, false}};
   for (const auto& [way, answer, asks] : cases) {
     SCOPED_TRACE(::testing::Message() << way << ", " << int(answer));
     Table table;
@@ -77,15 +91,20 @@ TEST(Menu, LeavingAsksFirstYesEndsWithoutSavingNoPlaysOn) {
     if (way == SessionEnds) table.menu.exit_question->sessionEnds();
     QCloseEvent e;  // a close request as the window system delivers it: the player's own
     QSpontaneKeyEvent::setSpontaneous(&e);
-    if (way == F12) table.press(Qt::Key_F12);
-    else if (way == ProgramCloses) table.window.close();
-    else qApp->notify(&table.window, &e);  // sendEvent() would mark it as the program's own
+    if (way == F12)
+      table.press(Qt::Key_F12);
+    else if (way == ProgramCloses)
+      table.window.close();
+    else
+      qApp->notify(&table.window, &e);  // sendEvent() would mark it as the program's own
     const bool yes = asks && answer == Answer::Yes;
-    EXPECT_EQ(table.t.host.messages(), std::vector<std::string>(asks, "Завершение: Завершить игру?"));
+    EXPECT_EQ(table.t.host.messages(),
+              std::vector<std::string>(asks, "Завершение: Завершить игру?"));
     EXPECT_EQ(table.t.host.ended(), yes ? 1 : 0);
     EXPECT_TRUE(table.t.host.saved.empty());
     // F12 leaves the window to the program's end; the close box lets it close on Yes.
-    const bool closed = way == CloseBox || way == SessionEnds ? e.isAccepted() : !table.window.isVisible();
+    const bool closed =
+        way == CloseBox || way == SessionEnds ? e.isAccepted() : !table.window.isVisible();
     EXPECT_EQ(closed, way != F12 && (!asks || yes));
   }
 }
@@ -93,10 +112,13 @@ TEST(Menu, LeavingAsksFirstYesEndsWithoutSavingNoPlaysOn) {
 TEST(Clock, ShortDateAndLongTimeOfTheLocaleTheDateAloneAtMidnightRenewedEachSecond) {
   const QLocale ru(QLocale::Russian, QLocale::Russia), en(QLocale::English, QLocale::UnitedStates);
   const QDate day(2026, 12, 5);
-  EXPECT_EQ(clock_caption(QDateTime(day, QTime(10, 15, 30)), ru), QStringLiteral("05.12.2026 10:15:30"));
+  EXPECT_EQ(clock_caption(QDateTime(day, QTime(10, 15, 30)), ru),
+            QStringLiteral("05.12.2026 10:15:30"));
   EXPECT_EQ(clock_caption(QDateTime(day, QTime(0, 0, 0)), ru), QStringLiteral("05.12.2026"));
-  EXPECT_EQ(clock_caption(QDateTime(day, QTime(0, 0, 1)), ru), QStringLiteral("05.12.2026 00:00:01"));
-  EXPECT_EQ(clock_caption(QDateTime(day, QTime(22, 15, 30)), en), QStringLiteral("12/5/26 10:15:30 PM"));
+  EXPECT_EQ(clock_caption(QDateTime(day, QTime(0, 0, 1)), ru),
+            QStringLiteral("05.12.2026 00:00:01"));
+  EXPECT_EQ(clock_caption(QDateTime(day, QTime(22, 15, 30)), en),
+            QStringLiteral("12/5/26 10:15:30 PM"));
   Table table;
   QTimer* timer = table.menu.menu.clock_timer;
   EXPECT_TRUE(timer->isActive());
@@ -104,5 +126,6 @@ TEST(Clock, ShortDateAndLongTimeOfTheLocaleTheDateAloneAtMidnightRenewedEachSeco
   QTimerEvent tick(timer->timerId());
   QCoreApplication::sendEvent(timer, &tick);
   const QString text = table.menu.menu.mnu_clock->text();
-  EXPECT_TRUE(text == before || text == clock_caption(QDateTime::currentDateTime())) << text.toStdString();
+  EXPECT_TRUE(text == before || text == clock_caption(QDateTime::currentDateTime()))
+      << text.toStdString();
 }

@@ -2,6 +2,8 @@
 // the game's own face, with the longest texts the game can put there; the
 // rules need no scroll bar; a standing claim stays readable on the cloth.
 // And the fixed-size windows: a close button but no minimise or maximise.
+#include <gtest/gtest.h>
+
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -11,18 +13,16 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
-#include <gtest/gtest.h>
-
 #include <cmath>
 
-#include "windows/about.h"
 #include "table/carddesk.h"
+#include "table/ui_font.h"
 #include "tests/support/fixture.h"
+#include "windows/about.h"
 #include "windows/help.h"
 #include "windows/skins.h"
 #include "windows/statistika.h"
 #include "windows/title.h"
-#include "table/ui_font.h"
 
 using namespace blefino;
 
@@ -35,7 +35,8 @@ QRect text_box(QWidget* w) {
   QStyleOptionButton opt;
   opt.initFrom(b);
   opt.text = b->text();
-  const auto part = qobject_cast<QRadioButton*>(b) ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents;
+  const auto part = qobject_cast<QRadioButton*>(b) ? QStyle::SE_RadioButtonContents
+                                                   : QStyle::SE_PushButtonContents;
   return b->style()->subElementRect(part, &opt, b);
 }
 
@@ -81,7 +82,8 @@ TEST(Readable, TheTablesWidestTextsFitAndANameTooLongIsCutVisibly) {
     expect_texts_fit(desk);
   }
   const QString shown = desk.findChild<QLabel*>(QStringLiteral("myname"))->text();
-  EXPECT_TRUE(shown.startsWith(QStringLiteral("ШWWW")) && shown.endsWith(QChar(0x2026))) << shown.toStdString();
+  EXPECT_TRUE(shown.startsWith(QStringLiteral("ШWWW")) && shown.endsWith(QChar(0x2026)))
+      << shown.toStdString();
 }
 
 // Each fixed window with its worst texts: five-digit counts and a whole share
@@ -100,7 +102,8 @@ TEST(FixedWindows, TextsFitTheRulesNeedNoScrollBarNoMinimiseOrMaximiseAndTheVers
   for (QDialog* w : std::initializer_list<QDialog*>{&title, &skins, &stats, &help, &about}) {
     const std::string name = w->objectName().toStdString();
     expect_texts_fit(*w);
-    const auto buttons = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
+    const auto buttons =
+        Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
     EXPECT_EQ(w->windowFlags() & buttons, Qt::WindowCloseButtonHint) << name;
     if (w == &help) {  // the rules: all 21 lines with no scroll bar, none under the OK button
       auto* rules = help.findChild<QTextEdit*>();
@@ -109,8 +112,10 @@ TEST(FixedWindows, TextsFitTheRulesNeedNoScrollBarNoMinimiseOrMaximiseAndTheVers
       for (QTextBlock b = rules->document()->begin(); b.isValid(); b = b.next()) {
         QTextCursor end(b);
         end.movePosition(QTextCursor::EndOfBlock);
-        const QRect line = rules->cursorRect(end).translated(rules->viewport()->mapTo(&help, QPoint()));
-        EXPECT_FALSE(line.intersects(help.findChild<QPushButton*>()->geometry())) << b.blockNumber() + 1;
+        const QRect line =
+            rules->cursorRect(end).translated(rules->viewport()->mapTo(&help, QPoint()));
+        EXPECT_FALSE(line.intersects(help.findChild<QPushButton*>()->geometry()))
+            << b.blockNumber() + 1;
       }
     }
     for (QPushButton* b : w->findChildren<QPushButton*>())
@@ -122,7 +127,9 @@ TEST(FixedWindows, TextsFitTheRulesNeedNoScrollBarNoMinimiseOrMaximiseAndTheVers
 // WCAG contrast ratio of two colours, 1 to 21.
 double contrast(QColor a, QColor b) {
   auto luminance = [](QColor c) {
-    auto lin = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    auto lin = [](double v) {
+      return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
     return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
   };
   const double la = luminance(a), lb = luminance(b);
@@ -151,7 +158,9 @@ TEST(Readable, AStandingClaimStaysReadableOnTheClothAndStandsOut) {
   desk.show();
   auto* frame = desk.findChild<QWidget*>(QStringLiteral("Frame1"));
   const QColor cloth = desk.table()->grab().toImage().pixelColor(frame->pos() + QPoint(6, 6));
-  auto rank = [&desk](int k) { return desk.findChild<QRadioButton*>(QStringLiteral("Option1_%1").arg(k)); };
+  auto rank = [&desk](int k) {
+    return desk.findChild<QRadioButton*>(QStringLiteral("Option1_%1").arg(k));
+  };
   const QColor claimed = drawn_text(rank(8), cloth);
   EXPECT_GE(contrast(claimed, cloth), 4.5);
   for (int k : {1, 5, 9}) {

@@ -1,19 +1,27 @@
 // The card-back chooser: what OK, a double-click and the close box put on the
 // table, save, and leave for the next game.
+#include "windows/skins.h"
+
+#include <gtest/gtest.h>
+
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "tests/support/fixture.h"
-#include "windows/skins.h"
 
 using namespace blefino;
 using blefino::windows::Skins;
 
 TEST(Skins, EachWayOfLeavingTheChooserAndWhatTheNextGameDraws) {
   enum Way { PressThenOk, DoubleClick, EnterAlone, PressThenCloseBox };
-  struct Case { const char* stored; Way way; int tile, table_back; const char* saved; int next_game_back; };
+  struct Case {
+    const char* stored;
+    Way way;
+    int tile, table_back;
+    const char* saved;
+    int next_game_back;
+  };
   const Case cases[] = {
       {"1", PressThenOk, 17, 170, "17", 170},
       {"3", DoubleClick, 0, 0, "0", 0},
@@ -38,18 +46,25 @@ TEST(Skins, EachWayOfLeavingTheChooserAndWhatTheNextGameDraws) {
       EXPECT_TRUE(t.host.saved.empty());
     }
     switch (c.way) {
-      case PressThenOk: QTest::mouseClick(s.okButton(), Qt::LeftButton); break;
+      case PressThenOk:
+        QTest::mouseClick(s.okButton(), Qt::LeftButton);
+        break;
       case DoubleClick:
         QTest::mouseRelease(s.tile(c.tile), Qt::LeftButton);
         QTest::mouseDClick(s.tile(c.tile), Qt::LeftButton);
         break;
-      case EnterAlone: QTest::keyClick(&s, Qt::Key_Return); break;
-      case PressThenCloseBox: s.close(); break;
+      case EnterAlone:
+        QTest::keyClick(&s, Qt::Key_Return);
+        break;
+      case PressThenCloseBox:
+        s.close();
+        break;
     }
     EXPECT_FALSE(s.isVisible());
     EXPECT_EQ(table_view(t.g).Example.picture, c.table_back);
     EXPECT_EQ(t.host.shown > shown, c.saved != nullptr);  // the table is redrawn with the new back
-    EXPECT_EQ(t.host.saved.empty() ? "nothing saved" : t.host.saved.back().skin, c.saved ? c.saved : "nothing saved");
+    EXPECT_EQ(t.host.saved.empty() ? "nothing saved" : t.host.saved.back().skin,
+              c.saved ? c.saved : "nothing saved");
     new_game(t.g);
     EXPECT_EQ(table_view(t.g).Example.picture, c.next_game_back);
   }

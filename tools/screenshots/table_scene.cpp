@@ -4,9 +4,9 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "table/carddesk.h"
 #include "core/game.h"
 #include "opponents/opponents.h"
+#include "table/carddesk.h"
 #include "table/qt_host.h"
 
 int main(int argc, char* argv[]) {
@@ -15,9 +15,12 @@ int main(int argc, char* argv[]) {
   bool open = false;
   const QStringList args = QApplication::arguments();
   for (int i = 1; i < args.size(); ++i) {
-    if (args[i] == QLatin1String("--human-cards") && i + 1 < args.size()) want = args[++i].toInt();
-    else if (args[i] == QLatin1String("--seed") && i + 1 < args.size()) seed = args[++i].toInt();
-    else if (args[i] == QLatin1String("--open")) open = true;
+    if (args[i] == QLatin1String("--human-cards") && i + 1 < args.size())
+      want = args[++i].toInt();
+    else if (args[i] == QLatin1String("--seed") && i + 1 < args.size())
+      seed = args[++i].toInt();
+    else if (args[i] == QLatin1String("--open"))
+      open = true;
   }
 
   using namespace blefino;
@@ -41,7 +44,10 @@ int main(int argc, char* argv[]) {
     if (humans_turn() && g.hand(Seat::Human).count() >= want) break;
     if (can_answer(g)) {
       // Always the wrong answer, so the player takes the lot.
-      if (claim_is_true(g)) press_neveru(g); else press_veru(g);
+      if (claim_is_true(g))
+        press_neveru(g);
+      else
+        press_veru(g);
     } else if (humans_turn()) {
       press_card(g, 1);
       press_card(g, 1);

@@ -39,15 +39,15 @@ void print_opponent(const OpponentStats& o) {
   std::printf(
       "{\"leads\": %llu, \"lead_bluffs\": %llu, \"adds\": %llu, \"add_bluffs\": %llu, "
       "\"blind_adds\": %llu, \"veru\": %llu, \"neveru\": %llu, \"impossible\": %llu}",
-      (unsigned long long)o.leads, (unsigned long long)o.lead_bluffs,
-      (unsigned long long)o.adds, (unsigned long long)o.add_bluffs,
-      (unsigned long long)o.blind_adds, (unsigned long long)o.veru,
-      (unsigned long long)o.neveru, (unsigned long long)o.impossible);
+      (unsigned long long)o.leads, (unsigned long long)o.lead_bluffs, (unsigned long long)o.adds,
+      (unsigned long long)o.add_bluffs, (unsigned long long)o.blind_adds,
+      (unsigned long long)o.veru, (unsigned long long)o.neveru, (unsigned long long)o.impossible);
 }
 
 void print_rows(const std::array<std::uint64_t, 10>& rows) {
   std::printf("[");
-  for (int r = 1; r <= 9; ++r) std::printf("%s%llu", r > 1 ? ", " : "", (unsigned long long)rows[r]);
+  for (int r = 1; r <= 9; ++r)
+    std::printf("%s%llu", r > 1 ? ", " : "", (unsigned long long)rows[r]);
   std::printf("]");
 }
 
@@ -128,8 +128,8 @@ int main(int argc, char** argv) {
   std::printf("Blefino self-play: %llu games, human plays '%s', seed %llu\n",
               (unsigned long long)s.games, sim::policy_name(policy), (unsigned long long)seed);
   std::printf("  human won %llu (%.1f%%), lost %llu (%.1f%%), drew %llu (%.1f%%)\n",
-              (unsigned long long)s.wins, pct(s.wins), (unsigned long long)s.losses,
-              pct(s.losses), (unsigned long long)s.draws, pct(s.draws));
+              (unsigned long long)s.wins, pct(s.wins), (unsigned long long)s.losses, pct(s.losses),
+              (unsigned long long)s.draws, pct(s.draws));
   std::printf("  first move: opponent 1 %llu, opponent 2 %llu, human %llu\n",
               (unsigned long long)s.first_mover[1], (unsigned long long)s.first_mover[2],
               (unsigned long long)s.first_mover[3]);
@@ -140,8 +140,8 @@ int main(int argc, char** argv) {
         "\"Верю!\" %llu, \"Не верю!\" %llu, impossible claims refused %llu\n",
         who, (unsigned long long)o.leads, (unsigned long long)o.lead_bluffs,
         (unsigned long long)o.adds, (unsigned long long)o.add_bluffs,
-        (unsigned long long)o.blind_adds, (unsigned long long)o.veru,
-        (unsigned long long)o.neveru, (unsigned long long)o.impossible);
+        (unsigned long long)o.blind_adds, (unsigned long long)o.veru, (unsigned long long)o.neveru,
+        (unsigned long long)o.impossible);
   }
   std::printf("  %llu moves in %.2f s: %.0f games/s, %.0f moves/s\n", (unsigned long long)s.moves,
               seconds, gps, mps);

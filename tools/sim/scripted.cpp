@@ -5,20 +5,29 @@
 namespace blefino::sim {
 
 bool parse_policy(const std::string& name, Policy& out) {
-  if (name == "random") out = Policy::Random;
-  else if (name == "trusting") out = Policy::Trusting;
-  else if (name == "doubting") out = Policy::Doubting;
-  else if (name == "honest") out = Policy::Honest;
-  else return false;
+  if (name == "random")
+    out = Policy::Random;
+  else if (name == "trusting")
+    out = Policy::Trusting;
+  else if (name == "doubting")
+    out = Policy::Doubting;
+  else if (name == "honest")
+    out = Policy::Honest;
+  else
+    return false;
   return true;
 }
 
 const char* policy_name(Policy p) {
   switch (p) {
-    case Policy::Random: return "random";
-    case Policy::Trusting: return "trusting";
-    case Policy::Doubting: return "doubting";
-    case Policy::Honest: return "honest";
+    case Policy::Random:
+      return "random";
+    case Policy::Trusting:
+      return "trusting";
+    case Policy::Doubting:
+      return "doubting";
+    case Policy::Honest:
+      return "honest";
   }
   return "?";
 }
@@ -52,23 +61,46 @@ void Tally::played(Seat who, Play what) {
   if (who == Seat::Human) return;
   OpponentStats& o = stats.opponents[static_cast<std::size_t>(seat_number(who))];
   switch (what) {
-    case Play::LedBluff: ++o.lead_bluffs; [[fallthrough]];
-    case Play::Led: ++o.leads; break;
-    case Play::AddedBluff: ++o.add_bluffs; [[fallthrough]];
-    case Play::Added: ++o.adds; break;
-    case Play::AddedBlind: ++o.blind_adds; break;
-    case Play::Believed: ++o.veru; break;
-    case Play::Doubted: ++o.neveru; break;
-    case Play::RefusedImpossible: ++o.impossible; break;
-    case Play::Opened: break;
+    case Play::LedBluff:
+      ++o.lead_bluffs;
+      [[fallthrough]];
+    case Play::Led:
+      ++o.leads;
+      break;
+    case Play::AddedBluff:
+      ++o.add_bluffs;
+      [[fallthrough]];
+    case Play::Added:
+      ++o.adds;
+      break;
+    case Play::AddedBlind:
+      ++o.blind_adds;
+      break;
+    case Play::Believed:
+      ++o.veru;
+      break;
+    case Play::Doubted:
+      ++o.neveru;
+      break;
+    case Play::RefusedImpossible:
+      ++o.impossible;
+      break;
+    case Play::Opened:
+      break;
   }
 }
 
 void Tally::ended(Result result) {
   switch (result) {
-    case Result::Win: ++stats.wins; break;
-    case Result::Loss: ++stats.losses; break;
-    case Result::Draw: ++stats.draws; break;
+    case Result::Win:
+      ++stats.wins;
+      break;
+    case Result::Loss:
+      ++stats.losses;
+      break;
+    case Result::Draw:
+      ++stats.draws;
+      break;
   }
 }
 
@@ -81,10 +113,14 @@ void ScriptedHuman::lay(Game& g, int position) {
 
 bool ScriptedHuman::act(Game& g) {
   switch (policy_) {
-    case Policy::Random: return act_random(g);
-    case Policy::Trusting: return act_answering(g, true);
-    case Policy::Doubting: return act_answering(g, false);
-    case Policy::Honest: return act_honest(g);
+    case Policy::Random:
+      return act_random(g);
+    case Policy::Trusting:
+      return act_answering(g, true);
+    case Policy::Doubting:
+      return act_answering(g, false);
+    case Policy::Honest:
+      return act_honest(g);
   }
   return false;
 }

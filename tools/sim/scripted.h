@@ -72,8 +72,8 @@ class ScriptedHuman {
 
 // The figures of a run: what the tool counts, the game only tells.
 struct OpponentStats {
-  std::uint64_t leads = 0, lead_bluffs = 0, adds = 0, add_bluffs = 0, blind_adds = 0,
-                veru = 0, neveru = 0, impossible = 0;
+  std::uint64_t leads = 0, lead_bluffs = 0, adds = 0, add_bluffs = 0, blind_adds = 0, veru = 0,
+                neveru = 0, impossible = 0;
   friend bool operator==(const OpponentStats&, const OpponentStats&) = default;
 };
 struct PlayStats {
