@@ -12,8 +12,6 @@ enum class Seat { Cpu1, Cpu2, Human };
 
 inline constexpr std::array<Seat, 3> kSeats = {Seat::Cpu1, Seat::Cpu2, Seat::Human};
 
-constexpr bool is_opponent(Seat s) { return s != Seat::Human; }
-
 // One value for each seat.
 template <class T>
 struct PerSeat {
