@@ -119,12 +119,9 @@ void IniBackend::remove_leftovers() {
   const QRegularExpression leftover(QRegularExpression::anchoredPattern(
       QRegularExpression::escape(info.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
   for (const QFileInfo& f : info.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden)) {
-    const QString name = f.fileName();
-    // Qt's six letters are random and mixed in case: an all-lowercase
-    // "Blefino.ini.backup" is the player's own copy and stays.
-    if (f.isSymLink() || !leftover.match(name).hasMatch() ||
-        name.right(6) == name.right(6).toLower())
-      continue;
+    // Qt names its temporary file with six random letters of either case, so
+    // any such name is one of ours; other names next to the file stay.
+    if (f.isSymLink() || !leftover.match(f.fileName()).hasMatch()) continue;
     QFile::remove(f.filePath());
   }
 }

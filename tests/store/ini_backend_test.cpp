@@ -187,11 +187,11 @@ TEST_F(IniTest, AKilledSaveNeverLeavesADamagedFileNorLeftoversAfterTheNextStart)
 
   // A kill between writing the new file and renaming it leaves Qt's temporary file; one is
   // planted, as the kills may miss that moment. The player's own copy beside it stays.
-  ASSERT_TRUE(put_file(ini_path() + ".qWeRtY", file_bytes(ini_path())));
-  ASSERT_TRUE(put_file(ini_path() + ".backup", "mine"));
+  ASSERT_TRUE(put_file(ini_path() + ".qwerty", file_bytes(ini_path())));
+  ASSERT_TRUE(put_file(ini_path() + ".bak", "mine"));
   EXPECT_EQ(store.load_at_startup().player_name, "игрок " + std::to_string(last));
   EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString(),
-            "Blefino.ini Blefino.ini.backup");
+            "Blefino.ini Blefino.ini.bak");
 }
 
 }  // namespace
