@@ -44,7 +44,7 @@ bool claim_is_true(const Game& g) {
 
 void announce(Game& g, Verdict verdict, Seat speaker) {
   if (g.seat(Seat::Human).out) return;  // a player who is out no longer sees the verdicts
-  show_message(g, verdict_text(g, verdict), g.seat(speaker).name, Icon::Question, Buttons::Ok);
+  g.host.message(verdict_text(g, verdict), g.seat(speaker).name, Icon::Question, Buttons::Ok);
 }
 
 void press_veru(Game& g) {

@@ -8,7 +8,7 @@ namespace {
 void result(Game& g, Result r, std::string& count, const std::string& text) {
   count = incremented(count);
   if (g.observer) g.observer->ended(r);
-  show_message(g, text, kProgramTitle, Icon::None, Buttons::Ok);
+  g.host.message(text, kProgramTitle, Icon::None, Buttons::Ok);
 }
 
 void opponent_lost(Game& g, Seat loser) {
@@ -52,7 +52,7 @@ void play_again(Game& g) {
   // Saved before the question, so the result survives whatever the answer.
   g.host.save_all(g.settings);
   const Answer answer =
-      show_message(g, "Сыграем еще раз?", kProgramTitle, Icon::Question, Buttons::YesNo);
+      g.host.message("Сыграем еще раз?", kProgramTitle, Icon::Question, Buttons::YesNo);
   if (g.stopped) return;
   if (answer == Answer::Yes)
     new_game(g);

@@ -83,9 +83,7 @@ std::array<CardCode, 37> shuffled_pack(Random& rng);
 void greet(Game& g);
 void say(Game& g, Seat who, Line line);
 void claim(Game& g, int rank);  // the claimed rank, as a click on its button makes it
-Answer show_message(Game& g, const std::string& text, const std::string& title, Icon icon,
-                    Buttons buttons);
-void lock_human(Game& g);  // the human's cards and the rank buttons take no clicks
+void lock_human(Game& g);       // the human's cards and the rank buttons take no clicks
 void hand_over_to_human(Game& g);
 Next pass_on_after(Game& g, Seat who);  // pauses, then names who moves next
 void run_moves(Game& g, Next next);     // the driver loop of computer moves

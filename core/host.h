@@ -31,16 +31,16 @@ struct Settings {
 class Host {
  public:
   virtual ~Host() = default;
-  // A modal message; returns the button pressed.
+  // A modal message over the table as it stands now; returns the button pressed.
   virtual Answer message(const std::string& text, const std::string& title, Icon icon,
                          Buttons buttons) = 0;
-  // The 1.5-second pause between computer moves.
+  // The 1.5-second pause between computer moves, the table as it stands now shown.
   virtual void pause() = 0;
   virtual LocalDateTime now() = 0;
   virtual void save_all(const Settings& settings) = 0;
   // Ends the program. The game stops everything it was doing once this returns.
   virtual void end_program() = 0;
-  // The table model changed: show it before a message or a pause.
+  // The table changed outside a move (a new card back): show it.
   virtual void show_model() {}
 };
 

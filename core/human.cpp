@@ -23,7 +23,7 @@ void lay_card(Game& g, int index) {
     count_up(g.human_believed);
   }
   if (g.batch.count() >= 4) {
-    show_message(g, "Больше нельзя!!!", kProgramTitle, Icon::Information, Buttons::Ok);
+    g.host.message("Больше нельзя!!!", kProgramTitle, Icon::Information, Buttons::Ok);
     return;
   }
   g.main_enabled = true;

@@ -26,12 +26,6 @@ void claim(Game& g, int rank) {
   g.claim_named = true;
 }
 
-Answer show_message(Game& g, const std::string& text, const std::string& title, Icon icon,
-                    Buttons buttons) {
-  g.host.show_model();
-  return g.host.message(text, title, icon, buttons);
-}
-
 void lock_human(Game& g) {
   g.hand_locked = true;
   g.ranks_locked = true;
@@ -63,7 +57,6 @@ Next next_of(Seat s) {
 
 Next pass_on_after(Game& g, Seat who) {
   const auto generation = g.generation;
-  g.host.show_model();
   g.host.pause();
   if (halted(g, generation)) return Next::Stop;
   if (who == Seat::Cpu1) return g.seat(Seat::Cpu2).out ? Next::Human : Next::Cpu2;
