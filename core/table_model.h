@@ -68,6 +68,7 @@ struct TableModel {
   Picture Image1;   // portraits
   Picture Image2;
   Picture Chesspiece;  // the turn marker
+  int turn_row = 0;    // whose move it marks: 1, 2 the opponents, 3 the human; 0 before a deal
 
   Label Label1;  // the title
   Label Conversation1, Conversation2, Conversation3;

@@ -179,6 +179,7 @@ TableModel table_view(const Game& g) {
   m.Chesspiece.visible = !g.over;
   m.Chesspiece.left = kMarker[g.marker].left;
   m.Chesspiece.top = kMarker[g.marker].top;
+  m.turn_row = static_cast<int>(g.marker) + 1;
 
   for (Label* l :
        {&m.koncard, &m.Label_of_heap, &m.in_heap, &m.Label_of_otboy, &m.in_otboy, &m.myname})

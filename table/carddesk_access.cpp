@@ -248,14 +248,9 @@ QString Item::text(QAccessible::Text t) const {
       return QStringLiteral("Отбой: ") + cards(pile_count(m.in_otboy));
     case Kind::Portrait:
       return QStringLiteral("Портрет: ") + whose(m, row_);
-    case Kind::Marker: {
-      // The marker stands by the human's name low on the table, otherwise
-      // beside the opponent whose move it is.
-      const QString who = m.Chesspiece.top > kOpponentRowTop + 1500 ? QStringLiteral("ваш")
-                          : m.Chesspiece.left < 5800                ? whose(m, 1)
-                                                                    : whose(m, 2);
-      return QStringLiteral("Ход: ") + who;
-    }
+    case Kind::Marker:
+      return QStringLiteral("Ход: ") +
+             (m.turn_row == 3 ? QStringLiteral("ваш") : whose(m, m.turn_row));
   }
   return {};
 }

@@ -52,6 +52,7 @@ TEST(CarddeskAccess, EveryCardHandPileAndLineIsNamedInRussianAndChangesAreAnnoun
   m.Labelcpu1.caption = "GRUB";
   m.Labelcpu2.caption = "LILA";
   m.in_heap.caption = " 5";
+  m.turn_row = 1;
   int pressed = 0;
   CarddeskEvents e;
   e.card_pressed = [&](int i) { pressed = i; };
@@ -66,7 +67,7 @@ TEST(CarddeskAccess, EveryCardHandPileAndLineIsNamedInRussianAndChangesAreAnnoun
       {"Ваша рука: 3 карты", List}, {"9 бубен", ListItem},        {"Валет бубен", ListItem},
       {"Рука GRUB: 1 карта", List}, {"карта", ListItem},          {"Кон: 1 карта", List},
       {"Дама пик", ListItem},       {"Куча: 5 карт", StaticText}, {"GRUB: Hello!!!", StaticText},
-      {"Верю", PushButton},         {"Туз", RadioButton}};
+      {"Верю", PushButton},         {"Туз", RadioButton},         {"Ход: GRUB", Graphic}};
   for (const auto& [name, role] : named) {
     ASSERT_TRUE(all.count(QString::fromUtf8(name))) << name;
     EXPECT_EQ(all[QString::fromUtf8(name)]->role(), role) << name;
