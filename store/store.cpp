@@ -150,10 +150,7 @@ void Store::save_all(const Settings& settings) {
   if (!ok) tell_failed_save();
 }
 
-std::optional<std::string> Store::load_window() {
-  return guarded(std::optional<std::string>(),
-                 [&] { return backend_.read_value(kWindowKey, kWindowValue); });
-}
+std::optional<std::string> Store::load_window() { return read_value(kWindowKey, kWindowValue); }
 
 void Store::save_window(const std::string& text) { save_value(kWindowKey, kWindowValue, text); }
 
