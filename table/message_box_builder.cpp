@@ -5,20 +5,24 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QSpacerItem>
+#include <algorithm>
 
 namespace blefino {
 
 int title_bar_width(const QString& title) {
+  // The window manager draws the title in a font of its own, often larger
+  // than the game's 8-point text: measure with at least 10 points.
   QFont font = QApplication::font("QMdiSubWindowTitleBar");
+  font.setPointSizeF(std::max(font.pointSizeF(), 10.0));
   font.setBold(true);
   const QFontMetrics metrics(font);
-  return metrics.horizontalAdvance(title) + 6 * metrics.height();
+  // Room for the window icon and up to three frame buttons on each side of a centred title.
+  return metrics.horizontalAdvance(title) + 10 * metrics.height();
 }
 
 std::unique_ptr<QMessageBox> make_message_box(const std::string& text, const std::string& title,
                                               Icon icon, Buttons buttons, QWidget* parent) {
   auto box = std::make_unique<QMessageBox>(parent);
-  box->setWindowFlags(kFixedWindowFlags);
   box->setWindowTitle(QString::fromStdString(title));
   box->setText(QString::fromStdString(text));
   box->setTextFormat(Qt::PlainText);  // a player's name is shown as typed
@@ -44,6 +48,7 @@ std::unique_ptr<QMessageBox> make_message_box(const std::string& text, const std
     box->setDefaultButton(QMessageBox::Ok);
   }
   box->setWindowModality(Qt::ApplicationModal);
+  box->setWindowFlags(kFixedWindowFlags);  // after the modality, which drops CustomizeWindowHint
 
   // QMessageBox sizes itself to its text when shown and allows a title only
   // a little room, so the window manager cuts a long name to "DU…SKY". An

@@ -12,8 +12,11 @@ namespace blefino {
 
 // The frame of a message box and of every fixed-size window: a title and a
 // close button, no minimise or maximise button.
+// Qt passes the hints on to the window manager only with CustomizeWindowHint;
+// without it a real window manager draws minimise and maximise all the same.
 inline constexpr Qt::WindowFlags kFixedWindowFlags =
-    Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowCloseButtonHint;
 
 // Width a window needs so that the window manager shows `title` whole: the
 // title in the title-bar font, drawn bold as most frames draw it, with room

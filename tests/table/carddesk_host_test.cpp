@@ -67,6 +67,8 @@ TEST(QtHost, BoxesCarryExactTextTitleIconAndRussianButtonsAndFitTheirTitle) {
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
     EXPECT_EQ(box->icon(), c.shown) << c.text;
     EXPECT_GE(box->width(), title_bar_width(box->windowTitle())) << c.text;
+    EXPECT_EQ(box->windowFlags(), kFixedWindowFlags)
+        << c.text;  // a window manager draws no min/max
   }
 }
 

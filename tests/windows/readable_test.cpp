@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "table/carddesk.h"
+#include "table/message_box_builder.h"
 #include "table/ui_font.h"
 #include "tests/support/fixture.h"
 #include "windows/about.h"
@@ -102,9 +103,7 @@ TEST(FixedWindows, TextsFitTheRulesNeedNoScrollBarNoMinimiseOrMaximiseAndTheVers
   for (QDialog* w : std::initializer_list<QDialog*>{&title, &skins, &stats, &help, &about}) {
     const std::string name = w->objectName().toStdString();
     expect_texts_fit(*w);
-    const auto buttons =
-        Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint;
-    EXPECT_EQ(w->windowFlags() & buttons, Qt::WindowCloseButtonHint) << name;
+    EXPECT_EQ(w->windowFlags(), blefino::kFixedWindowFlags) << name;  // a close button, no min/max
     if (w == &help) {  // the rules: all 21 lines with no scroll bar, none under the OK button
       auto* rules = help.findChild<QTextEdit*>();
       EXPECT_EQ(rules->verticalScrollBar()->maximum() + rules->horizontalScrollBar()->maximum(), 0);
