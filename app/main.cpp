@@ -2,6 +2,10 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QFileInfo>
+#include <QThread>
+#include <QTimer>
+#include <future>
+#include <memory>
 #include <thread>
 
 #ifdef BLEFINO_WARM_FONTS
@@ -27,27 +31,40 @@
 int main(int argc, char* argv[]) {
   // --help and --version answer before Qt looks for a display.
   if (const auto code = blefino::app::answer_command_line(argc, argv, stdout, stderr)) return *code;
+  const bool trace = blefino::trace_wanted();
+  blefino::StartupClock clock(trace);
 #ifdef BLEFINO_WARM_FONTS
-  // The name window is the first thing with text; loading the font
-  // configuration meanwhile, while Qt connects to the display, lets it
-  // appear that much sooner.
-  std::thread([] { FcInit(); }).detach();
+  // Reading the font configuration is the longest step before the name
+  // window, the first thing with text: it runs while Qt connects to the
+  // display and the icon is drawn, and the name window waits for it below.
+  std::jthread fonts([] { FcInit(); });
 #endif
+  // One game at a time per player. The lock file is synced to the disk,
+  // which may take longer than anything else here: it is taken meanwhile too.
+  // Qt makes the first thread that uses it its main thread: this one, first.
+  QThread::currentThread();
+  auto taking_lock = std::async(std::launch::async, [] {
+    return std::make_unique<blefino::SingleInstance>(
+        QFileInfo(blefino::store::default_ini_path()).absolutePath());
+  });
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Blefino"));
+  clock.step("qt");
   QApplication::setWindowIcon(blefino::windows::app_icon());
   blefino::fonts::install_application_font();
+  clock.step("icon");
 
-  // One game at a time per player: a second start hands over to the first
-  // and ends before it reads or writes anything.
-  blefino::SingleInstance instance(QFileInfo(blefino::store::default_ini_path()).absolutePath());
-  if (!instance.first()) {
-    if (!instance.wake_running_copy())
+  // A second start hands over to the first and ends before it reads or
+  // writes anything.
+  const std::unique_ptr<blefino::SingleInstance> instance = taking_lock.get();
+  if (!instance->first()) {
+    if (!instance->wake_running_copy())
       blefino::show_message_box("Блефино уже запущено", blefino::store::kTitle,
                                 blefino::Icon::Information, blefino::Buttons::Ok);
     return 0;
   }
-  instance.listen(blefino::bring_windows_to_front);
+  instance->listen(blefino::bring_windows_to_front);
+  clock.step("single-instance");
 
   auto backend = blefino::store::make_default_backend();
   blefino::store::Store store(
@@ -61,16 +78,24 @@ int main(int argc, char* argv[]) {
   blefino::QtHost host(save_all);
   blefino::TracingHost tracing_host(host);
   blefino::TracingObserver tracer;
-  const bool trace = blefino::trace_wanted();
   blefino::Game g(trace ? static_cast<blefino::Host&>(tracing_host) : host, rng, opponents);
   if (trace) g.observer = &tracer;
   g.settings = store.load_at_startup();
   // For trying the table out: shows the show-cards button from the first deal.
   g.open_cards_allowed = qEnvironmentVariableIntValue("BLEFINO_OPEN_CARDS") == 1;
+  clock.step("settings");
+#ifdef BLEFINO_WARM_FONTS
+  // Qt starting on the fonts meanwhile would read them all again (as a box
+  // above does, which only takes longer).
+  fonts.join();
+#endif
+  clock.step("fonts");
 
   {
     // The name first. Closing this window ends the program with nothing saved.
     blefino::windows::Title title(g.settings, g.open_cards_allowed, save_all);
+    clock.step("name-window");
+    QTimer::singleShot(0, &title, [&clock] { clock.step("shown"); });
     if (title.exec() != QDialog::Accepted) return 0;
   }
 

@@ -30,10 +30,13 @@ SingleInstance::SingleInstance(const QString& folder)
                                          .toHex()
                                          .left(16));
   locked_ = lock_.tryLock(0);
-  if (locked_)
-    first_ = true;
-  else
-    first_ = lock_.error() != QLockFile::LockFailedError && !wake_running_copy();
+  lock_error_ = lock_.error();
+}
+
+bool SingleInstance::first() {
+  if (!first_)
+    first_ = locked_ || (lock_error_ != QLockFile::LockFailedError && !wake_running_copy());
+  return *first_;
 }
 
 SingleInstance::~SingleInstance() = default;

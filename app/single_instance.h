@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLocalServer;
 
@@ -15,14 +16,15 @@ namespace blefino {
 
 class SingleInstance {
  public:
-  // `folder` is the settings folder; it is made if missing.
+  // `folder` is the settings folder; it is made if missing. Taking the lock
+  // touches only files, so it may run on a thread of its own.
   explicit SingleInstance(const QString& folder);
   ~SingleInstance();
 
   // False when another copy of the game runs for this player. Where no lock
   // can be had at all (a folder nobody may write), only a copy that answers
-  // a knock counts as running.
-  bool first() const { return first_; }
+  // a knock counts as running (the knock is made here, on the first call).
+  bool first();
   // Asks the running copy to come to the front; true when it did.
   bool wake_running_copy() const;
   // From now on a later copy's knock calls `bring_to_front`.
@@ -33,7 +35,8 @@ class SingleInstance {
   QString server_name_;
   std::unique_ptr<QLocalServer> server_;
   bool locked_ = false;
-  bool first_ = false;
+  QLockFile::LockError lock_error_ = QLockFile::NoError;
+  std::optional<bool> first_;
 };
 
 // Restores this copy's windows from the task bar and raises the one the

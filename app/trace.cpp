@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace blefino {
 
@@ -36,6 +37,16 @@ Answer TracingHost::message(const std::string& text, const std::string& title, I
                             Buttons buttons) {
   line("message", title + ": " + text);
   return inner_.message(text, title, icon, buttons);
+}
+
+void StartupClock::step(const char* name) {
+  if (!on_) return;
+  const auto now = std::chrono::steady_clock::now();
+  char ms[32];
+  std::snprintf(ms, sizeof ms, " %.2f",
+                std::chrono::duration<double, std::milli>(now - last_).count());
+  line("start-up", name + std::string(ms));
+  last_ = now;
 }
 
 void TracingObserver::dealt(Seat first, int, int) {

@@ -2,7 +2,10 @@
 // BLEFINO_TRACE=1: the game tells on standard error what a watcher needs to
 // follow it without looking at the screen: each deal, each hand-over to the
 // human, each message box and each game's end. Tests of the real window wait
-// on these lines.
+// on these lines. The start-up tells how long each of its steps took, up to
+// the name window on the screen.
+
+#include <chrono>
 
 #include "core/game.h"
 
@@ -24,6 +27,17 @@ class TracingHost final : public Host {
 
  private:
   Host& inner_;
+};
+
+// "start-up <step> <ms>": the time since the previous step, when tracing.
+class StartupClock {
+ public:
+  explicit StartupClock(bool on) : on_(on) {}
+  void step(const char* name);
+
+ private:
+  bool on_;
+  std::chrono::steady_clock::time_point last_ = std::chrono::steady_clock::now();
 };
 
 class TracingObserver final : public Observer {

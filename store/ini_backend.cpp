@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <algorithm>
 
 #ifdef _WIN32
 #include "store/registry_backend.h"
@@ -116,14 +116,19 @@ bool IniBackend::end_batch() {
 
 void IniBackend::remove_leftovers() {
   const QFileInfo info(file_path_);
-  const QRegularExpression leftover(QRegularExpression::anchoredPattern(
-      QRegularExpression::escape(info.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
-  for (const QFileInfo& f : info.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden)) {
-    // Qt names its temporary file with six random letters of either case, so
-    // any such name is one of ours; other names next to the file stay.
-    if (f.isSymLink() || !leftover.match(f.fileName()).hasMatch()) continue;
-    QFile::remove(f.filePath());
-  }
+  const QString prefix = info.fileName() + QLatin1Char('.');
+  // Qt names its temporary file with six random letters of either case after
+  // the file's name and a dot, so any such name is one of ours; other names
+  // next to the file stay. Checked by hand: a regular expression here costs
+  // the start-up its compilation and the memory of one more library.
+  auto is_leftover = [&prefix](const QString& name) {
+    return name.size() == prefix.size() + 6 && name.startsWith(prefix) &&
+           std::all_of(name.cbegin() + prefix.size(), name.cend(), [](QChar c) {
+             return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+           });
+  };
+  for (const QFileInfo& f : info.absoluteDir().entryInfoList(QDir::Files | QDir::Hidden))
+    if (!f.isSymLink() && is_leftover(f.fileName())) QFile::remove(f.filePath());
 }
 
 }  // namespace blefino::store

@@ -186,12 +186,14 @@ TEST_F(IniTest, AKilledSaveNeverLeavesADamagedFileNorLeftoversAfterTheNextStart)
   EXPECT_GT(last, 40) << "the saves should run again and again before each kill";
 
   // A kill between writing the new file and renaming it leaves Qt's temporary file; one is
-  // planted, as the kills may miss that moment. The player's own copy beside it stays.
+  // planted, as the kills may miss that moment. The player's own copies beside it stay,
+  // whatever is not six letters among them.
   ASSERT_TRUE(put_file(ini_path() + ".qwerty", file_bytes(ini_path())));
-  ASSERT_TRUE(put_file(ini_path() + ".bak", "mine"));
+  for (const char* mine : {".bak", ".qwert1", ".qwertyu"})
+    ASSERT_TRUE(put_file(ini_path() + mine, "mine"));
   EXPECT_EQ(store.load_at_startup().player_name, "игрок " + std::to_string(last));
   EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString(),
-            "Blefino.ini Blefino.ini.bak");
+            "Blefino.ini Blefino.ini.bak Blefino.ini.qwert1 Blefino.ini.qwertyu");
 }
 
 }  // namespace
