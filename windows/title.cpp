@@ -48,6 +48,7 @@ Title::Title(Settings& settings, bool& open_cards_allowed, SaveFn save_all, AskF
 
   name_ = new QLineEdit(QString::fromStdString(settings_.player_name), this);
   name_->setObjectName(QStringLiteral("Text1"));
+  name_->setAccessibleName(QStringLiteral("Ваше имя"));  // what a screen reader says of the box
   name_->setFont(fonts::ui_font_pt(12, true));
   name_->setGeometry(twips(1560, 480, 2415, 420));
   QPalette lavender = name_->palette();
