@@ -154,7 +154,9 @@ void Carddesk::showEvent(QShowEvent* event) {
     if (screen) fitInto(screen->availableGeometry());
     centre_on_screen(*this);  // the table opens in the middle of the screen
   }
-  if (screen) fitInto(screen->availableGeometry());  // a kept place may no longer fit
+  // A kept place may no longer fit; a window given back by the window
+  // manager (un-minimised) stays where the player put it.
+  if (screen && !event->spontaneous()) fitInto(screen->availableGeometry());
 }
 
 }  // namespace blefino
