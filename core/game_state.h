@@ -65,6 +65,7 @@ struct GameState {
   bool hand_locked = true;      // the human's cards take no clicks
   bool ranks_locked = false;    // the claim cannot be changed
   bool main_enabled = true;
+  bool opponents_moving = false;    // computer moves are running: nothing is the human's to press
   bool batch_face_up = false;       // the batch shows its faces rather than backs
   bool show_cards = false;          // the opponents' cards are turned face up
   bool show_cards_offered = false;  // the show-cards button is on the table

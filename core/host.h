@@ -7,8 +7,12 @@
 namespace blefino {
 
 enum class Icon { None, Information, Question };
-enum class Buttons { Ok, YesNo };
+// YesNo presses Yes on Enter; YesNoDefaultNo, for a question whose Yes loses
+// something, presses No.
+enum class Buttons { Ok, YesNo, YesNoDefaultNo };
 enum class Answer { Ok, Yes, No };
+
+inline bool asks_yes_no(Buttons b) { return b != Buttons::Ok; }
 
 struct LocalDateTime {
   int year = 2000;

@@ -33,6 +33,7 @@ void lay_card(Game& g, int index) {
   g.batch.add(card);
   if (!g.ranks_locked) claim(g, rank_of(card));
   hand.remove(index);
+  g.raised_slot = 0;  // the card sliding into the place has not been chosen: it stays down
   arrange_human_hand(g);
   g.batch_face_up = true;  // the human sees the cards it lays
 }
@@ -46,7 +47,9 @@ bool can_press_card(const Game& g, int index) {
 bool can_pick_rank(const Game& g, int rank) {
   return !g.stopped && g.dealt && !g.ranks_locked && rank >= 1 && rank <= 9;
 }
-bool can_press_main(const Game& g) { return !g.stopped && g.dealt && !g.over && g.main_enabled; }
+bool can_press_main(const Game& g) {
+  return !g.stopped && g.dealt && !g.over && g.main_enabled && !g.opponents_moving;
+}
 bool can_answer(const Game& g) { return !g.stopped && g.answer_awaited && !g.batch.empty(); }
 bool can_show_cards(const Game& g) { return !g.stopped && g.dealt && g.show_cards_offered; }
 
@@ -85,7 +88,7 @@ void arrange_human_hand(Game& g) {
   auto& cards = g.hand(Seat::Human).items();
   std::sort(cards.begin(), cards.end(),
             [](CardCode a, CardCode b) { return display_key(a) < display_key(b); });
-  // A lifted card stays lifted at its place in the hand while that place holds a card.
+  // A lifted card stays lifted at its place while that place holds a card.
   if (g.raised_slot > static_cast<int>(cards.size())) g.raised_slot = 0;
 }
 

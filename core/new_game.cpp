@@ -32,6 +32,7 @@ void new_game(Game& g) {
   g.heap.clear();
   g.discard.clear();
   g.first_clicks.clear();
+  g.raised_slot = 0;  // the new hand lies flat
   // No line of the old game survives into the new one: the table starts as it opened.
   g.seat(Seat::Cpu1).said = {Line::Hello};
   g.seat(Seat::Cpu2).said = {Line::Hello};

@@ -184,16 +184,17 @@ TableModel table_view(const Game& g) {
   for (Label* l :
        {&m.koncard, &m.Label_of_heap, &m.in_heap, &m.Label_of_otboy, &m.in_otboy, &m.myname})
     l->visible = true;
-  if (g.claim_named)
-    m.koncard.caption = std::string(kRankCaptions[static_cast<std::size_t>(g.claimed_rank)]);
+  // Nothing is shown as claimed before the first claim, though rank 1 stands in.
+  m.koncard.caption =
+      g.claim_named ? std::string(kRankCaptions[static_cast<std::size_t>(g.claimed_rank)]) : "";
   m.Frame1_visible = true;
   for (int k = 1; k <= 9; ++k) {
-    m.Option1[static_cast<std::size_t>(k)].selected = k == g.claimed_rank;
+    m.Option1[static_cast<std::size_t>(k)].selected = g.claim_named && k == g.claimed_rank;
     m.Option1[static_cast<std::size_t>(k)].enabled = !g.ranks_locked;
   }
 
   m.mainbutton.visible = !g.over;
-  m.mainbutton.enabled = g.main_enabled;
+  m.mainbutton.enabled = g.main_enabled && !g.opponents_moving;
   m.mainbutton.cursor = Cursor::HandPut;
   m.veru.visible = m.neveru.visible = g.answer_awaited;
   m.Command1.visible = g.show_cards_offered;

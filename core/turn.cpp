@@ -67,6 +67,13 @@ Next pass_on_after(Game& g, Seat who) {
 // calling each other, so a long duel after the human is out cannot grow the stack.
 void run_moves(Game& g, Next next) {
   const auto generation = g.generation;
+  // Until the loop ends, however it ends (a deal of a new game included).
+  struct Moving {
+    bool& flag;
+    bool before;
+    explicit Moving(bool& f) : flag(f), before(f) { flag = true; }
+    ~Moving() { flag = before; }
+  } moving(g.opponents_moving);
   while (!halted(g, generation)) {
     switch (next) {
       case Next::Cpu1:

@@ -2,11 +2,15 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeySequence>
+#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
+#include <algorithm>
 
 #include "core/game.h"
 #include "core/table_view.h"
@@ -102,11 +106,57 @@ void Carddesk::restorePlacement(const std::string& text) {
   if (restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(text)))) centred_ = true;
 }
 
+void Carddesk::fitInto(const QRect& area) {
+  // The frame is known once the window manager has put it on; before that,
+  // room for a title bar is kept all the same.
+  const QMargins known(
+      geometry().left() - frameGeometry().left(), geometry().top() - frameGeometry().top(),
+      frameGeometry().right() - geometry().right(), frameGeometry().bottom() - geometry().bottom());
+  const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+  const QMargins frame(known.left(), std::max(known.top(), title), known.right(), known.bottom());
+  const QSize chrome(frame.left() + frame.right() + width() - table_->width(),
+                     frame.top() + frame.bottom() + height() - table_->height());
+  const QSize room = (area.size() - chrome).expandedTo(QSize(1, 1));
+  const QSize own = table_->sizeHint();
+  table_->setMinimumSize(own.width() <= room.width() && own.height() <= room.height()
+                             ? own
+                             : own.scaled(room, Qt::KeepAspectRatio));
+  if (layout()) layout()->activate();  // the window's own minimum follows at once
+  if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) return;
+  const QSize fitted = size().boundedTo(
+      area.size() - QSize(frame.left() + frame.right(), frame.top() + frame.bottom()));
+  if (fitted != size()) resize(fitted);
+  // Title bar and all on the screen.
+  const QRect outer = geometry().marginsAdded(frame);
+  QPoint shift;
+  if (outer.right() > area.right()) shift.rx() = area.right() - outer.right();
+  if (outer.bottom() > area.bottom()) shift.ry() = area.bottom() - outer.bottom();
+  if (outer.left() + shift.x() < area.left()) shift.rx() = area.left() - outer.left();
+  if (outer.top() + shift.y() < area.top()) shift.ry() = area.top() - outer.top();
+  if (!shift.isNull()) move(pos() + shift);
+}
+
+void Carddesk::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  // The window manager's frame becomes known only after the window is up:
+  // fitted once more with it, the window's edges are all on the screen.
+  if (framed_ || frameGeometry() == geometry()) return;
+  framed_ = true;
+  if (QScreen* screen = this->screen()) fitInto(screen->availableGeometry());
+}
+
 void Carddesk::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (centred_) return;
-  centred_ = true;
-  centre_on_screen(*this);  // the table opens in the middle of the screen
+  QScreen* screen = this->screen();
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (!centred_) {
+    centred_ = true;
+    if (screen) fitInto(screen->availableGeometry());
+    centre_on_screen(*this);  // the table opens in the middle of the screen
+  }
+  // A kept place may no longer fit; a window given back by the window
+  // manager (un-minimised) stays where the player put it.
+  if (screen && !event->spontaneous()) fitInto(screen->availableGeometry());
 }
 
 }  // namespace blefino

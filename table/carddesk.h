@@ -49,6 +49,12 @@ class Carddesk : public QMainWindow {
   std::string placement() const;
   void restorePlacement(const std::string& text);
 
+  // Makes the window fit `area` (a screen's available part), frame and all:
+  // the table may shrink below its own size where the screen is smaller (a
+  // large scale factor), the window is made smaller if it is larger, and
+  // moved so that its title bar is on the screen. Done at every showing.
+  void fitInto(const QRect& area);
+
   // The table under the menu bar: 794 x 529 at its own size, scaled up to fill
   // a larger window.
   QWidget* table() const;
@@ -61,6 +67,7 @@ class Carddesk : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   void forward(const std::function<void()>& handler);
@@ -70,6 +77,7 @@ class Carddesk : public QMainWindow {
   CarddeskEvents events_;
   CarddeskTable* table_ = nullptr;
   bool centred_ = false;
+  bool framed_ = false;  // fitted to the screen with the window manager's frame
 };
 
 }  // namespace blefino

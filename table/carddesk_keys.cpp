@@ -24,6 +24,7 @@
 #include <algorithm>
 
 #include "table/carddesk_access.h"
+#include "table/carddesk_layout.h"
 #include "table/carddesk_table.h"
 
 namespace blefino {
@@ -198,17 +199,34 @@ void CarddeskTable::paintFocusFrame(QPainter& p) const {
     corners += QRect(card.topLeft(), index);
     corners += QRect(card.bottomRight() - QPoint(index.width() - 1, index.height() - 1), index);
   }
-  // Where the next card covers this one, the frame closes just short of it.
+  auto lifted = [this](int i) {
+    return m_.koloda3[static_cast<std::size_t>(i)].top < kRaisedBelow;
+  };
+  // The frame keeps off what shows of a lifted card: another one's face, and
+  // the framed card's own where it stands above its neighbour.
+  QRegion keep_off = corners;
+  for (int i = 1; i <= shown; ++i) {
+    if (i == f || !lifted(i)) continue;
+    QRegion face(slotRect(3, i));
+    for (int j = i + 1; j <= shown; ++j) face -= slotRect(3, j);
+    keep_off += face;
+  }
   QRect box = slotRect(3, f);
-  if (f < shown) box.setRight(std::min(box.right(), slotRect(3, f + 1).left() - 1 - gap - width));
+  if (f < shown && lifted(f)) {
+    // Around the whole lifted card; the cards in front hide what they cover.
+    for (int j = f + 1; j <= shown; ++j) keep_off += slotRect(3, j);
+  } else if (f < shown) {
+    // Where the next card covers this one, the frame closes just short of it.
+    box.setRight(std::min(box.right(), slotRect(3, f + 1).left() - 1 - gap - width));
+  }
   auto ring = [&](int outer, int inner, const QColor& colour) {
     const QRect out = box.adjusted(-outer, -outer, outer, outer);
-    p.setClipRegion(QRegion(out) - QRegion(box.adjusted(-inner, -inner, inner, inner)) - corners);
+    p.setClipRegion(QRegion(out) - QRegion(box.adjusted(-inner, -inner, inner, inner)) - keep_off);
     p.fillRect(out, colour);
   };
   p.save();
   ring(gap + width, gap, QColor(0, 0, 0));
-  ring(gap + width - 1, gap + 1, QColor(255, 255, 0));
+  ring(gap + width - 1, gap + 1, layout::kFocusYellow);
   p.restore();
 }
 

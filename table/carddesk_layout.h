@@ -23,6 +23,7 @@ inline const QColor kFelt{0, 64, 0};
 inline const QColor kGreenText{0, 192, 0};
 inline const QColor kSpeech{255, 255, 0};
 inline const QColor kTitle{192, 192, 255};
+inline const QColor kFocusYellow{255, 255, 0};  // the keyboard's frame, inside a dark one
 
 // Controls that never move.
 inline constexpr QRect kImage1 = twips(240, 240, 1560, 1680);

@@ -5,9 +5,11 @@
 // anew at each scale. At the table's own size the scale is exactly 1 and
 // every control gets back the geometry and font it was made with.
 #include <QFrame>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QStyleOption>
 #include <algorithm>
 #include <cmath>
 
@@ -18,9 +20,28 @@ namespace blefino {
 
 // The buttons' and rank buttons' own measures (the round indicator, the gap
 // before a caption, margins and frames) grow with the table, as the fonts do.
+// Their focus ring is the hand's two-tone frame, dark and yellow, which
+// stands out on the dark cloth and on a light button alike; the style's own
+// hairline hardly shows on the cloth.
 class ScaledStyle : public QProxyStyle {
  public:
   void setScale(qreal s) { scale_ = s; }
+
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    if (element == PE_FrameFocusRect)
+      drawFocusRing(option->rect, painter);
+    else
+      QProxyStyle::drawPrimitive(element, option, painter, widget);
+  }
+
+  // The style draws a push button's focus only after a Tab, and faintly.
+  void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                   const QWidget* widget) const override {
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if (element == CE_PushButton && (option->state & State_HasFocus))
+      drawFocusRing(option->rect.adjusted(2, 2, -2, -2), painter);
+  }
 
   int pixelMetric(PixelMetric metric, const QStyleOption* option,
                   const QWidget* widget) const override {
@@ -47,6 +68,17 @@ class ScaledStyle : public QProxyStyle {
   }
 
  private:
+  void drawFocusRing(const QRect& rect, QPainter* painter) const {
+    const int w = std::max(1, qRound(scale_));
+    painter->save();
+    painter->setBrush(Qt::NoBrush);
+    painter->setPen(QPen(QColor(0, 0, 0), w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter->drawRect(QRectF(rect).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0));
+    painter->setPen(QPen(layout::kFocusYellow, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter->drawRect(QRectF(rect).adjusted(1.5 * w, 1.5 * w, -1.5 * w, -1.5 * w));
+    painter->restore();
+  }
+
   qreal scale_ = 1;
 };
 

@@ -130,6 +130,8 @@ CarddeskTable::CarddeskTable(const TableModel& model, QWidget* parent)
   Labelcpu1 = make_label(this, "Labelcpu1", kLabelcpu1, kNamePx, kGreenText);
   Labelcpu2 = make_label(this, "Labelcpu2", kLabelcpu2, kNamePx, kGreenText);
   koncard = make_label(this, "koncard", kKoncard, kLabelPx, kGreenText);
+  // The batch's cards reach 4 px into the box: the claim stands below them.
+  koncard->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
   Label_of_heap = make_label(this, "Label_of_heap", kLabelOfHeap, kLabelPx, kGreenText);
   in_heap = make_label(this, "in_heap", kInHeap, kLabelPx, kGreenText);
   Label_of_otboy = make_label(this, "Label_of_otboy", kLabelOfOtboy, kLabelPx, kGreenText);

@@ -100,7 +100,9 @@ class CarddeskTable : public QWidget {
   ScaledStyle* style_ = nullptr;
   TablePictures* pictures_ = nullptr;  // drawn for the current scale
   int focus_ = 1;                      // the hand position the keyboard is on
-  bool keyboard_ = false;  // the frame shows once the keyboard plays, until the mouse does
+  // The frame shows while the hand has the keys, from the start and again
+  // once the keyboard plays, and hides while the mouse plays.
+  bool keyboard_ = true;
 };
 
 }  // namespace blefino

@@ -37,11 +37,11 @@ std::unique_ptr<QMessageBox> make_message_box(const std::string& text, const std
       box->setIcon(QMessageBox::Question);
       break;
   }
-  if (buttons == Buttons::YesNo) {
+  if (asks_yes_no(buttons)) {
     box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box->button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
     box->button(QMessageBox::No)->setText(QStringLiteral("Нет"));
-    box->setDefaultButton(QMessageBox::Yes);
+    box->setDefaultButton(buttons == Buttons::YesNo ? QMessageBox::Yes : QMessageBox::No);
   } else {
     box->setStandardButtons(QMessageBox::Ok);
     box->button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
@@ -72,7 +72,7 @@ Answer answer_of(QMessageBox::StandardButton pressed, Buttons buttons) {
     case QMessageBox::Ok:
       return Answer::Ok;
     default:
-      return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+      return asks_yes_no(buttons) ? Answer::No : Answer::Ok;
   }
 }
 

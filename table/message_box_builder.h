@@ -24,7 +24,8 @@ inline constexpr Qt::WindowFlags kFixedWindowFlags =
 int title_bar_width(const QString& title);
 
 // The box as the player sees it: exact text (never markup), title, icon,
-// Russian Yes/No or OK, the first button the default, application-modal,
+// Russian Yes/No or OK, the first button the default (No for
+// YesNoDefaultNo), application-modal,
 // and at least as wide as its title.
 std::unique_ptr<QMessageBox> make_message_box(const std::string& text, const std::string& title,
                                               Icon icon, Buttons buttons,

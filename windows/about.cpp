@@ -15,7 +15,7 @@
 namespace blefino::windows {
 
 QString version_line() {
-  return QStringLiteral("Version %1.%2.%3")
+  return QStringLiteral("Версия %1.%2.%3")
       .arg(BLEFINO_VERSION_MAJOR)
       .arg(BLEFINO_VERSION_MINOR)
       .arg(BLEFINO_VERSION_PATCH);

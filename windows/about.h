@@ -9,7 +9,7 @@ class QPushButton;
 
 namespace blefino::windows {
 
-// "Version " and the program's major.minor.revision, from the build.
+// "Версия " and the program's major.minor.revision, from the build.
 QString version_line();
 
 class FrmAbout : public QDialog {

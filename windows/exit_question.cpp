@@ -25,8 +25,16 @@ bool ExitQuestion::eventFilter(QObject* watched, QEvent* event) {
   if (watched != &window_ || event->type() != QEvent::Close) return false;
   // Only the window system's close requests come in spontaneously: those are
   // the player's. The program's own closes and a session's end pass freely.
-  if (session_ending_ || !event->spontaneous()) return false;
-  if (ask_exit(ask_)) {
+  if (session_ending_ || ended_ || !event->spontaneous()) return false;
+  if (asking_) {  // the question already stands: it answers this request too
+    event->ignore();
+    return true;
+  }
+  asking_ = true;
+  const bool yes = ask_exit(ask_);
+  asking_ = false;
+  if (yes) {
+    ended_ = true;
     if (end_program_) end_program_();
     return false;  // the window closes as asked
   }

@@ -17,6 +17,9 @@ bool ask_exit(const AskFn& ask);
 // box, system menu, Alt+F4) asks the question: Yes ends the program and lets
 // the window close, No keeps it open. Any other close — the program closing
 // its own window, the session ending — goes through without a question.
+// One question per close: a request that comes again while the question is
+// up, or after Yes (the window system may send one more while the program
+// ends), asks nothing.
 class ExitQuestion : public QObject {
   Q_OBJECT
  public:
@@ -34,6 +37,8 @@ class ExitQuestion : public QObject {
   AskFn ask_;
   std::function<void()> end_program_;
   bool session_ending_ = false;
+  bool asking_ = false;
+  bool ended_ = false;
 };
 
 }  // namespace blefino::windows

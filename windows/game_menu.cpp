@@ -29,9 +29,9 @@ GameMenu install_game_menu(QMainWindow& window, Game& g) {
     Skins chooser(g, owner);
     chooser.exec();
   };
-  actions.statistics = [&g, owner] {
+  actions.statistics = [&g, owner, ask] {
     FrmStatistika stats(
-        g.settings, [&g](const Settings& s) { g.host.save_all(s); }, owner);
+        g.settings, [&g](const Settings& s) { g.host.save_all(s); }, ask, owner);
     stats.exec();
   };
   actions.help = [owner] {

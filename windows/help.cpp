@@ -61,6 +61,7 @@ Help::Help(QWidget* parent) : QDialog(parent) {
   setPalette(pal);
 
   text_ = new QTextEdit(this);
+  text_->setAccessibleName(QStringLiteral("Правила игры"));
   text_->setObjectName(QStringLiteral("txtHelp"));
   text_->setGeometry(twips(120, 120, 6615, 4095));
   text_->setFont(fonts::ui_font_pt(8));

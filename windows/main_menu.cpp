@@ -53,11 +53,9 @@ MainMenu install_main_menu(QMainWindow& window, MenuActions actions) {
   m.mnu_start_game = entry(m.mnu_file, QStringLiteral("Новая игра"), Qt::Key_F2, "mnu_start_game",
                            std::move(actions.new_game));
   m.mnu_file->addSeparator();
-  // Latin capital P and Latin small a: the caption as the game has always had it.
-  m.mnu_choicechirt = entry(m.mnu_file,
-                            QStringLiteral("P\u0443\u0431\u0430\u0448\u043a"
-                                           "a..."),
-                            Qt::Key_F3, "mnu_choicechirt", std::move(actions.choose_back));
+  // All in Cyrillic letters: it looks as it always has, and a voice reads it right.
+  m.mnu_choicechirt = entry(m.mnu_file, QStringLiteral("Рубашка..."), Qt::Key_F3, "mnu_choicechirt",
+                            std::move(actions.choose_back));
   m.mnu_stat = entry(m.mnu_file, QStringLiteral("Статистика..."), Qt::Key_F4, "mnu_stat",
                      std::move(actions.statistics));
   m.mnu_file->addSeparator();

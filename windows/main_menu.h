@@ -16,7 +16,7 @@ namespace blefino::windows {
 // What each entry does. Empty entries do nothing.
 struct MenuActions {
   std::function<void()> new_game;     // "Новая игра", F2
-  std::function<void()> choose_back;  // "Pубашкa...", F3
+  std::function<void()> choose_back;  // "Рубашка...", F3
   std::function<void()> statistics;   // "Статистика...", F4
   std::function<void()> exit;         // "Выход", F12
   std::function<void()> help;         // "Справка...", F1

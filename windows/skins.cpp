@@ -1,9 +1,11 @@
 #include "windows/skins.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
 #include <string>
 
 #include "core/game.h"
@@ -39,10 +41,15 @@ Skins::Skins(Game& g, QWidget* parent) : QDialog(parent), g_(g) {
     tile->setGeometry(twips(120 + 840 * (k % 6), 120 + 1080 * (k / 6), 750, 1005));
     tile->setFrameShape(QFrame::Box);
     tile->setLineWidth(1);
-    tile->setStyleSheet(QStringLiteral("QLabel { border: 1px solid rgb(128, 128, 128); }"));
+    // The tile under the keyboard wears a thick yellow frame: plain to see on the black.
+    tile->setStyleSheet(
+        QStringLiteral("QLabel { border: 1px solid rgb(128, 128, 128); }"
+                       "QLabel:focus { border: 3px solid rgb(255, 255, 0); }"));
     tile->setScaledContents(true);
     tile->setPixmap(form1::card(back_picture(k), kTileSize, dpr));
     tile->setCursor(Qt::PointingHandCursor);
+    tile->setFocusPolicy(Qt::StrongFocus);
+    tile->setAccessibleName(QStringLiteral("Рубашка %1").arg(k + 1));
     tile->installEventFilter(this);
     tiles_[static_cast<std::size_t>(k)] = tile;
   }
@@ -58,7 +65,8 @@ Skins::Skins(Game& g, QWidget* parent) : QDialog(parent), g_(g) {
   choice_->setObjectName(QStringLiteral("Choice"));
   choice_->setGeometry(twips(5280, 480, 1125, 1500));
   choice_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  showPreview(1);  // every opening starts at back 1, whatever the table shows
+  // The chooser opens on the back the table shows, so OK alone changes nothing.
+  showPreview(g_.back >= 0 && g_.back < kBacks ? g_.back : 1);
 
   ok_ = new QPushButton(QStringLiteral("OK"), this);
   ok_->setObjectName(QStringLiteral("Command1"));
@@ -66,6 +74,7 @@ Skins::Skins(Game& g, QWidget* parent) : QDialog(parent), g_(g) {
   ok_->setFont(fonts::ui_font_pt(18, true));
   ok_->setDefault(true);
   connect(ok_, &QPushButton::clicked, this, &Skins::applyChoice);
+  tile(previewed_)->setFocus();
 }
 
 void Skins::showEvent(QShowEvent* event) {
@@ -75,6 +84,11 @@ void Skins::showEvent(QShowEvent* event) {
 
 bool Skins::eventFilter(QObject* watched, QEvent* event) {
   const auto type = event->type();
+  if (type == QEvent::KeyPress) {
+    const int k =
+        static_cast<int>(std::find(tiles_.begin(), tiles_.end(), watched) - tiles_.begin());
+    if (k < kBacks && keyOnTile(k, static_cast<QKeyEvent*>(event)->key())) return true;
+  }
   if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
     for (int k = 0; k < kBacks; ++k) {
       if (watched != tiles_[static_cast<std::size_t>(k)]) continue;
@@ -86,6 +100,38 @@ bool Skins::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QDialog::eventFilter(watched, event);
+}
+
+bool Skins::keyOnTile(int k, int key) {
+  constexpr int kColumns = 6;
+  int to = k;
+  switch (key) {
+    case Qt::Key_Left:
+      to = k % kColumns > 0 ? k - 1 : k;
+      break;
+    case Qt::Key_Right:
+      to = k % kColumns < kColumns - 1 ? k + 1 : k;
+      break;
+    case Qt::Key_Up:
+      to = k >= kColumns ? k - kColumns : k;
+      break;
+    case Qt::Key_Down:
+      to = k + kColumns < kBacks ? k + kColumns : k;
+      break;
+    case Qt::Key_Home:
+      to = 0;
+      break;
+    case Qt::Key_End:
+      to = kBacks - 1;
+      break;
+    case Qt::Key_Space:
+      break;  // a press on the tile under the frame
+    default:
+      return false;  // Enter reaches OK, Esc closes, Tab moves on
+  }
+  tile(to)->setFocus(Qt::OtherFocusReason);
+  pressTile(to);  // the arrows choose as a press does: what OK applies is what is framed
+  return true;
 }
 
 void Skins::showPreview(int back) {
@@ -111,7 +157,9 @@ void Skins::doubleClickTile(int k) {
 
 void Skins::apply(int double_clicked) {
   choose_back(g_, previewed_);
-  if (double_clicked >= 0) g_.settings.skin = std::to_string(double_clicked);
+  // The back on the table is the one stored: a stored number that had no
+  // picture, or one pressed and then left, cannot linger behind it.
+  g_.settings.skin = std::to_string(double_clicked >= 0 ? double_clicked : previewed_);
   g_.host.save_all(g_.settings);
   g_.host.show_model();
   accept();

@@ -1,6 +1,8 @@
 #pragma once
 // The card-back chooser: 18 backs as tiles, the one pressed last enlarged
 // under "Выбранная". OK or a double-click puts it on the table and saves.
+// It opens on the back in use; from the keyboard the arrows walk the tiles
+// (each a press) and Enter is OK.
 
 #include <QDialog>
 #include <array>
@@ -26,13 +28,13 @@ class Skins : public QDialog {
   // A press on tile k (any mouse button): preview it and record k in
   // g.settings.skin at once; nothing reaches the table or the store yet.
   void pressTile(int k);
-  // OK: the previewed back goes on the table, everything is saved, the
-  // window closes.
+  // OK: the previewed back goes on the table and into the settings,
+  // everything is saved, the window closes.
   void applyChoice();
   // A double-click on tile k: apply, with k as the chosen back.
   void doubleClickTile(int k);
 
-  // The back shown under "Выбранная" (back 1 when the window opens).
+  // The back shown under "Выбранная" (the table's when the window opens).
   int previewed() const { return previewed_; }
   QLabel* tile(int k) const { return tiles_.at(static_cast<std::size_t>(k)); }
   QLabel* preview() const { return choice_; }
@@ -44,6 +46,7 @@ class Skins : public QDialog {
 
  private:
   void showPreview(int back);
+  bool keyOnTile(int k, int key);
   void apply(int double_clicked);
 
   Game& g_;

@@ -1,10 +1,14 @@
 #include "windows/statistika.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
+#include <algorithm>
 
+#include "core/game.h"
 #include "core/stored_count.h"
 #include "pictures/form1.h"
 #include "table/message_box_builder.h"
@@ -39,9 +43,12 @@ QLabel* panel_label(QWidget* panel, const QString& name, const QString& text, QR
 
 }  // namespace
 
-FrmStatistika::FrmStatistika(Settings& settings, SaveFn save_all, QWidget* parent,
+FrmStatistika::FrmStatistika(Settings& settings, SaveFn save_all, AskFn ask, QWidget* parent,
                              const QLocale& locale)
-    : QDialog(parent), settings_(settings), save_all_(std::move(save_all)) {
+    : QDialog(parent),
+      settings_(settings),
+      save_all_(std::move(save_all)),
+      ask_(asker(std::move(ask), this)) {
   setObjectName(QStringLiteral("frmStatistika"));
   setWindowFlags(kFixedWindowFlags);
   setWindowTitle(QStringLiteral("Статистика"));
@@ -110,6 +117,7 @@ FrmStatistika::FrmStatistika(Settings& settings, SaveFn save_all, QWidget* paren
   connect(timer_, &QTimer::timeout, this, &FrmStatistika::tick);
 
   fill(locale);
+  widenForCounts(panel);
   globe_frame_ = 1;
   timer_->start();
   ok_->setFocus();
@@ -138,12 +146,39 @@ void FrmStatistika::fill(const QLocale& locale) {
   }
 }
 
+void FrmStatistika::widenForCounts(QWidget* panel) {
+  // A count is never cut: "180234" must not read "18023". What the longest
+  // count needs beyond its column pushes the shares, the globe and OK to
+  // the right, and the window grows by as much.
+  int need = 0;
+  for (int i = 0; i < 4; ++i) {
+    const QFontMetrics fm = figures_[i]->fontMetrics();
+    const QString text = figures_[i]->text();
+    need = std::max({need, fm.horizontalAdvance(text), fm.boundingRect(text).width()});
+  }
+  const int extra = need - figures_[0]->width();
+  if (extra <= 0) return;
+  for (int i = 0; i < 4; ++i)
+    figures_[i]->resize(figures_[i]->width() + extra, figures_[i]->height());
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{figures_[5], figures_[6], figures_[7], shape_, ok_})
+    w->move(w->x() + extra, w->y());
+  for (QFrame* line : panel->findChildren<QFrame*>(QRegularExpression(QStringLiteral("^Line1_"))))
+    line->resize(line->width() + extra, line->height());
+  panel->resize(panel->width() + extra, panel->height());
+  setFixedSize(width() + extra, height());
+}
+
 void FrmStatistika::zero() {
   for (int i = 0; i < 4; ++i) figures_[i]->setText(QStringLiteral("0"));
   for (int i = 5; i <= 7; ++i) figures_[i]->setText(QStringLiteral("0%"));
 }
 
 void FrmStatistika::clean() {
+  // Years of results are not thrown away by a stray click or Enter: No is the default.
+  if (ask_("Очистить статистику?", kProgramTitle, Icon::Question, Buttons::YesNoDefaultNo) !=
+      Answer::Yes)
+    return;
   zero();
   // From a string, not a literal: gcc 12 warns falsely (-Wrestrict) about the literal.
   settings_.win = settings_.loss = settings_.draw = std::string("0");

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "core/host.h"
+#include "windows/message_box.h"
 
 class QLabel;
 class QPushButton;
@@ -27,10 +28,11 @@ class FrmStatistika : public QDialog {
 
   using SaveFn = std::function<void(const Settings&)>;
 
-  // Reads the counts of `settings` now; "Очистить" sets them to "0" there
-  // and saves all at once, so the reset outlives the run.
-  explicit FrmStatistika(Settings& settings, SaveFn save_all = {}, QWidget* parent = nullptr,
-                         const QLocale& locale = QLocale());
+  // Reads the counts of `settings` now; "Очистить" asks first, then sets
+  // them to "0" there and saves all at once, so the reset outlives the run.
+  // Counts too long for their column widen it, and the window with it.
+  explicit FrmStatistika(Settings& settings, SaveFn save_all = {}, AskFn ask = {},
+                         QWidget* parent = nullptr, const QLocale& locale = QLocale());
 
   // Label2(i): 0 games played, 1 wins, 2 losses, 3 draws, 5..7 their shares.
   QLabel* figure(int i) const { return figures_.at(static_cast<std::size_t>(i)); }
@@ -43,6 +45,7 @@ class FrmStatistika : public QDialog {
   int globeFrame() const { return shown_frame_; }
   const QString& gamesTotal() const { return games_total_; }
 
+  // "Очистить": the question, and on Yes the reset.
   void clean();
 
  protected:
@@ -50,11 +53,13 @@ class FrmStatistika : public QDialog {
 
  private:
   void fill(const QLocale& locale);
+  void widenForCounts(QWidget* panel);
   void zero();
   void tick();
 
   Settings& settings_;
   SaveFn save_all_;
+  AskFn ask_;
   std::array<QLabel*, 4> captions_{};
   std::array<QLabel*, 8> figures_{};  // element 4 unused
   QLabel* shape_ = nullptr;

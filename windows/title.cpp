@@ -50,6 +50,7 @@ Title::Title(Settings& settings, bool& open_cards_allowed, SaveFn save_all, AskF
   // twice, which costs this window a few per cent of its start-up.
   name_ = new QLineEdit(this);
   name_->setObjectName(QStringLiteral("Text1"));
+  name_->setAccessibleName(QStringLiteral("Ваше имя"));  // what a screen reader says of the box
   name_->setFont(fonts::ui_font_pt(12, true));
   name_->setText(QString::fromStdString(settings_.player_name));
   name_->setGeometry(twips(1560, 480, 2415, 420));

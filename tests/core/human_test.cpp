@@ -13,6 +13,9 @@ void opening(Table& t) {
 TEST(HumanMove, FirstPressLiftsSecondLaysAndNamesTheClaim) {
   Table t;
   opening(t);
+  const TableModel unclaimed = t.view();  // rank 1 stands in, but nobody has claimed it
+  EXPECT_EQ(unclaimed.koncard.caption, "");
+  for (int k = 1; k <= 9; ++k) EXPECT_FALSE(unclaimed.Option1[k].selected) << k;
   press_card(t.g, 3);
   EXPECT_EQ(t.view().koloda3[3].top, kRaisedTop);
   EXPECT_EQ(t.g.batch.count(), 0);
@@ -23,21 +26,27 @@ TEST(HumanMove, FirstPressLiftsSecondLaysAndNamesTheClaim) {
   EXPECT_TRUE(m.Option1[4].selected);
   EXPECT_EQ(m.konpic[1].picture, 34);  // the human sees its own card
   EXPECT_TRUE(can_press_main(t.g));
-  // The lifted place stays lifted: the next card slid into it.
-  EXPECT_EQ(m.koloda3[3].top, kRaisedTop);
+  // The card slid into the lifted place waits for a press of its own.
+  EXPECT_EQ(m.koloda3[3].top, kRestingTop);
   EXPECT_EQ(m.koloda3[3].picture, 18);
   // A bluff: any enabled rank may be claimed after laying.
   click_rank(t.g, 9);
   EXPECT_EQ(t.view().koncard.caption, "Туз");
   press_main(t.g);
   EXPECT_EQ(t.recorder.moves, (std::vector<Seat>{Seat::Cpu1}));
+  // A card lifted when the game ends does not stay lifted in the next hand.
+  hand_over_to_human(t.g);
+  press_card(t.g, 2);
+  new_game(t.g);
+  const TableModel dealt = t.view();
+  for (int i = 1; i <= kHandSlots; ++i) EXPECT_EQ(dealt.koloda3[i].top, kRestingTop) << i;
 }
 
 TEST(HumanMove, AFifthCardIsRefusedAndTheMovePassesOverAPlayerWhoIsOut) {
   Table t;
   opening(t);
-  // The lifted place stays lifted, so each further press lays the next card.
-  for (int i = 0; i < 6; ++i) press_card(t.g, 1);
+  // Two presses a card: four cards, then the fifth is refused.
+  for (int i = 0; i < 10; ++i) press_card(t.g, 1);
   EXPECT_EQ(t.g.batch.count(), 4);
   EXPECT_EQ(t.g.hand(Seat::Human).count(), 1);
   EXPECT_EQ(t.host.messages(), (std::vector<std::string>{"Блефино: Больше нельзя!!!"}));

@@ -26,7 +26,7 @@ class TestHost : public Host {
     log.push_back(title + ": " + text);
     icons.push_back(icon);
     if (on_message) on_message();
-    if (buttons == Buttons::YesNo) {
+    if (asks_yes_no(buttons)) {
       if (yes_no.empty()) return Answer::No;
       const Answer a = yes_no.front();
       yes_no.pop_front();
@@ -56,7 +56,7 @@ class TestHost : public Host {
 
   std::vector<std::string> log;
   std::vector<Icon> icons;
-  std::deque<Answer> yes_no;  // answers to "Сыграем еще раз?"; No when empty
+  std::deque<Answer> yes_no;  // answers to questions ("Сыграем еще раз?"); No when empty
   std::function<void()> on_message, on_pause;
   LocalDateTime today{2026, 6, 15, 12, 0, 0};
   std::vector<Settings> saved;
@@ -78,12 +78,14 @@ class ScriptRandom : public Random {
 };
 
 // Stands in for the computer opponents: records each move it is asked for,
-// and whether the human could still touch the cards then, and hands the move on.
+// and whether the human could still touch the cards or the main button then
+// (or the button looked as if it could be pressed), and hands the move on.
 class RecordingOpponents : public Opponents {
  public:
   Next move(Game& g, Seat who) override {
     moves.push_back(who);
-    human_could_play.push_back(can_press_card(g, 1) || can_pick_rank(g, 1));
+    human_could_play.push_back(can_press_card(g, 1) || can_pick_rank(g, 1) || can_press_main(g) ||
+                               table_view(g).mainbutton.enabled);
     return then;
   }
   std::vector<Seat> moves;

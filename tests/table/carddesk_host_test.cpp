@@ -1,6 +1,7 @@
 // The Qt host: message boxes as the player sees them and the pause, both over
 // the table as it stands; the clock; and ending the program from wherever the
 // game happens to be.
+#include <QtGui/qpa/qwindowsysteminterface.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 #include <optional>
 
 #include "table/carddesk.h"
@@ -38,6 +40,16 @@ struct Hosted {
   int exits = 0;
 };
 
+// Calls `seen` with every event its object is given.
+struct Counter : QObject {
+  explicit Counter(std::function<void(QEvent*)> f) : seen(std::move(f)) {}
+  bool eventFilter(QObject*, QEvent* e) override {
+    seen(e);
+    return false;
+  }
+  std::function<void(QEvent*)> seen;
+};
+
 Answer again(QtHost& host) {
   return host.message("Сыграем еще раз?", "Блефино", Icon::Question, Buttons::YesNo);
 }
@@ -49,11 +61,32 @@ TEST(QtHost, BoxesCarryExactTextTitleIconAndRussianButtonsAndFitTheirTitle) {
     Buttons buttons;
     Box::Icon shown;
     QStringList captions;
+    const char* on_enter;  // the default button
   } cases[] = {
-      {"Сыграем еще раз?", "Блефино", Icon::Question, Buttons::YesNo, Box::Question, {"Да", "Нет"}},
-      {"Больше нельзя!!!", "Блефино", Icon::Information, Buttons::Ok, Box::Information, {"OK"}},
+      {"Сыграем еще раз?",
+       "Блефино",
+       Icon::Question,
+       Buttons::YesNo,
+       Box::Question,
+       {"Да", "Нет"},
+       "Да"},
+      // A stray Enter must not throw away what Yes would.
+      {"Очистить статистику?",
+       "Блефино",
+       Icon::Question,
+       Buttons::YesNoDefaultNo,
+       Box::Question,
+       {"Да", "Нет"},
+       "Нет"},
+      {"Больше нельзя!!!",
+       "Блефино",
+       Icon::Information,
+       Buttons::Ok,
+       Box::Information,
+       {"OK"},
+       "OK"},
       // A name is shown as typed, never read as markup; an opponent's is never cut short.
-      {"<b>Вася</b>, забирай", "BARNABY KROSS", Icon::None, Buttons::Ok, Box::NoIcon, {"OK"}},
+      {"<b>Вася</b>, забирай", "BARNABY KROSS", Icon::None, Buttons::Ok, Box::NoIcon, {"OK"}, "OK"},
   };
   for (const auto& c : cases) {
     auto box = make_message_box(c.text, c.title, c.icon, c.buttons);
@@ -61,7 +94,7 @@ TEST(QtHost, BoxesCarryExactTextTitleIconAndRussianButtonsAndFitTheirTitle) {
     QStringList captions;
     for (QAbstractButton* b : box->buttons()) captions << b->text();
     EXPECT_EQ(captions, c.captions) << c.text;
-    EXPECT_EQ(box->defaultButton(), box->buttons().front()) << c.text;  // Yes or OK
+    EXPECT_EQ(box->defaultButton()->text(), QString::fromUtf8(c.on_enter)) << c.text;
     EXPECT_EQ(box->windowTitle() + ": " + box->text(),
               QString::fromUtf8(c.title) + ": " + QString::fromUtf8(c.text));
     EXPECT_EQ(box->textFormat(), Qt::PlainText);
@@ -73,7 +106,9 @@ TEST(QtHost, BoxesCarryExactTextTitleIconAndRussianButtonsAndFitTheirTitle) {
 }
 
 // A box closed without a button gives the cautious answer. The pause lasts its
-// 1.5 s by the monotonic clock while timers, and with them painting, go on.
+// 1.5 s by the monotonic clock while timers, and with them painting, go on;
+// keys and clicks given at the table meanwhile are dropped, never kept for
+// the box that comes next.
 TEST(QtHost, BoxesAndThePauseComeUpOverTheTableAsItStands) {
   const struct {
     Buttons buttons;
@@ -95,11 +130,29 @@ TEST(QtHost, BoxesAndThePauseComeUpOverTheTableAsItStands) {
     EXPECT_EQ(under, t.m.koncard.caption);
   }
   t.m.koncard.caption = "Туз";
-  QTimer::singleShot(0, [&] { under = t.shown(); });
+  QWindow* window = t.desk.windowHandle();
+  QTimer::singleShot(0, [&] {
+    under = t.shown();
+    // As the window system hands them in: queued, delivered when the loop takes them.
+    using Wsi = QWindowSystemInterface;
+    for (auto type : {QEvent::KeyPress, QEvent::KeyRelease})
+      Wsi::handleKeyEvent<Wsi::AsynchronousDelivery>(window, type, Qt::Key_Return, {});
+    const QPointF at = t.desk.table()->geometry().center();
+    Wsi::handleMouseEvent<Wsi::AsynchronousDelivery>(window, at, window->mapToGlobal(at),
+                                                     Qt::LeftButton, Qt::LeftButton,
+                                                     QEvent::MouseButtonPress);
+  });
+  int input = 0;
+  Counter counter([&input](QEvent* e) {
+    input += e->type() == QEvent::KeyPress || e->type() == QEvent::MouseButtonPress;
+  });
+  window->installEventFilter(&counter);
   const auto started = std::chrono::steady_clock::now();
   t.host.pause();
   EXPECT_GE(std::chrono::steady_clock::now() - started, 1500ms);
   EXPECT_EQ(under, "Туз");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(input, 0);
 }
 
 // Ended in a pause or while a box is up, the program hides the table at once,

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 
 #include "table/carddesk.h"
@@ -115,6 +116,16 @@ TEST(CarddeskWindow, DrawsAndTakesPressesWhereTheModelPutsTheCardsAtAnySize) {
     const QRect index(d.w.slotRect(3, i).topLeft(), QSize(17, 30) * 2);
     EXPECT_TRUE(after.copy(index) == before.copy(index)) << "card " << i;
   }
+  // Nor does it cross what shows of the lifted card 2, framed or beside the frame.
+  const QRect lifted = d.w.slotRect(3, 2);
+  const QRect shows(lifted.topLeft(), QPoint(d.w.slotRect(3, 3).left() - 1, lifted.bottom()));
+  const QRect above(lifted.topLeft(), QPoint(lifted.right(), d.w.slotRect(3, 3).top() - 1));
+  for (Qt::Key k : {Qt::Key_Right, Qt::Key_Left}) {
+    QTest::keyClick(d.w.table(), k);
+    const QImage framed = d.image();
+    for (QRect part : {shows, above})
+      EXPECT_TRUE(framed.copy(part) == before.copy(part)) << "card " << (k == Qt::Key_Left ? 2 : 3);
+  }
   // A hidden or disabled card takes no press: it goes to the one beneath.
   m.koloda3[3].enabled = m.koloda3[2].visible = false;
   d.w.showModel();
@@ -133,7 +144,9 @@ TEST(CarddeskWindow, BackAtItsOwnSizeEveryPixelIsAsNeverGrown) {
     d.w.resize(size);
     QApplication::processEvents();
   }
-  EXPECT_TRUE(d.image() == direct.image());
+  const QImage grown = d.image();
+  QApplication::setActiveWindow(&direct.w);  // the keyboard's frame on its hand as well
+  EXPECT_TRUE(grown == direct.image());
 }
 
 // The controls show the model, and only the player's clicks and keys reach the game, each
@@ -208,6 +221,30 @@ TEST(CarddeskWindow, ControlsShowTheModelAndTakeOnlyThePlayersClicksAndKeys) {
   EXPECT_EQ(d.took(), Log{});
   d.w.close();
   EXPECT_EQ(d.took(), Log{"close"});
+}
+
+// On a screen smaller than the table (1920 x 1080 at a scale factor of 2) the
+// window fits, title bar and all, the table made smaller; a kept place that
+// runs off the screen comes back onto it, at the table's own size.
+TEST(CarddeskWindow, FitsTheScreenTitleBarAndAll) {
+  const struct {
+    QRect area;
+    QPoint at;
+    bool own_size;
+  } cases[] = {{{0, 0, 960, 540}, {0, 0}, false},
+               {{0, 0, 1280, 1024}, {900, 800}, true},
+               {{100, 50, 1280, 1024}, {-500, -300}, true}};
+  const int title = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  for (const auto& c : cases) {
+    TableModel m;
+    Carddesk desk([&m] { return m; });
+    desk.show();
+    desk.move(c.at);
+    desk.fitInto(c.area);
+    const QRect outer = desk.geometry().adjusted(0, -title, 0, 0);
+    EXPECT_TRUE(c.area.contains(outer)) << c.area.width() << " " << c.at.x();
+    EXPECT_EQ(desk.table()->size() == QSize(794, 529), c.own_size) << c.area.width();
+  }
 }
 
 // A frame out of time shows the previous scale's picture, to be stretched;

@@ -1,11 +1,13 @@
-// The table window's menu: each key opens its window or deals, leaving asks
-// first, and the clock.
+// The table window's menu: each key opens its window or deals, leaving and
+// clearing the statistics ask first, and the clock.
 #include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
 #include <QCloseEvent>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
@@ -56,32 +58,45 @@ TEST(Menu, EachKeyOpensItsWindowF2DealsAtOnceAndTheResetIsSaved) {
     Qt::Key key;
     const char* opens;
     int new_deals, saves;
+    std::vector<Answer> answers;  // to the questions asked
   };
-  const Case cases[] = {{Qt::Key_F1, "Help", 0, 0},
-                        {Qt::Key_F2, "", 1, 0},  // no question, dealt at once
-                        {Qt::Key_F3, "skins", 0, 0},
-                        {Qt::Key_F4, "frmStatistika", 0, 1},
-                        {Qt::Key_F5, "frmAbout", 0, 0}};
+  const std::vector<std::string> reset(1, "Блефино: Очистить статистику?");
+  const Case cases[] = {{Qt::Key_F1, "Help", 0, 0, {}},
+                        {Qt::Key_F2, "", 1, 0, {}},  // no question, dealt at once
+                        {Qt::Key_F3, "skins", 0, 0, {}},
+                        {Qt::Key_F4, "frmStatistika", 0, 0, {Answer::No}},
+                        {Qt::Key_F4, "frmStatistika", 0, 1, {Answer::Yes}},
+                        {Qt::Key_F5, "frmAbout", 0, 0, {}}};
   for (const Case& c : cases) {
     SCOPED_TRACE(QKeySequence(c.key).toString().toStdString());
     const auto generation = table.t.g.generation;
     const auto saves = table.t.host.saved.size();
+    table.t.host.log.clear();
+    table.t.host.yes_no.assign(c.answers.begin(), c.answers.end());
     EXPECT_EQ(table.press(c.key), QString::fromUtf8(c.opens));
     EXPECT_EQ(table.t.g.generation, generation + c.new_deals);
     EXPECT_EQ(table.t.host.saved.size(), saves + c.saves);
-    EXPECT_TRUE(table.t.host.messages().empty());
+    EXPECT_EQ(table.t.host.messages(), c.answers.empty() ? std::vector<std::string>{} : reset);
   }
+  // A caption in one alphabet: a voice reads a Latin P inside a Russian word as a Latin letter.
+  const QRegularExpression mixed(QStringLiteral("\\p{Latin}\\p{Cyrillic}|\\p{Cyrillic}\\p{Latin}"));
+  for (QMenu* m : {table.menu.menu.mnu_file, table.menu.menu.mnu_inf})
+    for (QAction* a : m->actions())
+      EXPECT_FALSE(a->text().contains(mixed)) << a->text().toStdString();
 }
 
 // F12 and the close box ask first: Yes ends without saving, No plays on. The
 // program's own close and a session's end (log-out, shutdown) go through unasked.
+// A close box pressed again while the question stands, and after Yes, asks no more.
 TEST(Menu, LeavingAsksFirstYesEndsWithoutSavingNoPlaysOn) {
-  enum Way { F12, CloseBox, ProgramCloses, SessionEnds };
+  enum Way { F12, CloseBox, CloseBoxAgain, ProgramCloses, SessionEnds };
   const std::tuple<Way, Answer, bool> cases[] = {// how, the player's answer, whether it is asked
                                                  {F12, Answer::No, true},
                                                  {F12, Answer::Yes, true},
                                                  {CloseBox, Answer::No, true},
                                                  {CloseBox, Answer::Yes, true},
+                                                 {CloseBoxAgain, Answer::No, true},
+                                                 {CloseBoxAgain, Answer::Yes, true},
                                                  {ProgramCloses, Answer::Yes, false},
                                                  {SessionEnds, Answer::Yes, false}};
   for (const auto& [way, answer, asks] : cases) {
@@ -91,6 +106,16 @@ TEST(Menu, LeavingAsksFirstYesEndsWithoutSavingNoPlaysOn) {
     if (way == SessionEnds) table.menu.exit_question->sessionEnds();
     QCloseEvent e;  // a close request as the window system delivers it: the player's own
     QSpontaneKeyEvent::setSpontaneous(&e);
+    auto close_again = [&table] {
+      QCloseEvent again;
+      QSpontaneKeyEvent::setSpontaneous(&again);
+      qApp->notify(&table.window, &again);
+      return again.isAccepted();
+    };
+    bool again_closed = false, once = way == CloseBoxAgain;
+    table.t.host.on_message = [&] {
+      if (std::exchange(once, false)) again_closed = close_again();
+    };
     if (way == F12)
       table.press(Qt::Key_F12);
     else if (way == ProgramCloses)
@@ -98,13 +123,18 @@ TEST(Menu, LeavingAsksFirstYesEndsWithoutSavingNoPlaysOn) {
     else
       qApp->notify(&table.window, &e);  // sendEvent() would mark it as the program's own
     const bool yes = asks && answer == Answer::Yes;
+    if (way == CloseBoxAgain) {
+      EXPECT_FALSE(again_closed);            // not while the question stands
+      EXPECT_EQ(yes && close_again(), yes);  // nor once Yes has ended the game
+    }
     EXPECT_EQ(table.t.host.messages(),
               std::vector<std::string>(asks, "Завершение: Завершить игру?"));
     EXPECT_EQ(table.t.host.ended(), yes ? 1 : 0);
     EXPECT_TRUE(table.t.host.saved.empty());
     // F12 leaves the window to the program's end; the close box lets it close on Yes.
-    const bool closed =
-        way == CloseBox || way == SessionEnds ? e.isAccepted() : !table.window.isVisible();
+    const bool closed = way == CloseBox || way == CloseBoxAgain || way == SessionEnds
+                            ? e.isAccepted()
+                            : !table.window.isVisible();
     EXPECT_EQ(closed, way != F12 && (!asks || yes));
   }
 }

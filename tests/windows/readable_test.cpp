@@ -4,6 +4,7 @@
 // And the fixed-size windows: a close button but no minimise or maximise.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 
 #include "table/carddesk.h"
 #include "table/message_box_builder.h"
+#include "table/placement.h"
 #include "table/ui_font.h"
 #include "tests/support/fixture.h"
 #include "windows/about.h"
@@ -87,20 +89,25 @@ TEST(Readable, TheTablesWidestTextsFitAndANameTooLongIsCutVisibly) {
       << shown.toStdString();
 }
 
-// Each fixed window with its worst texts: five-digit counts and a whole share
-// written the Russian way. OK leaves each.
+// Each fixed window with its worst texts: a whole share written the Russian
+// way, and counts at their largest. OK leaves each.
 TEST(FixedWindows, TextsFitTheRulesNeedNoScrollBarNoMinimiseOrMaximiseAndTheVersion) {
   blefino::testing::Table t;
   Settings s{"введите имя", "1", "99999", "0", "0"};
   bool open_cards = false;
   windows::Title title(s, open_cards, {});
   windows::Skins skins(t.g);
-  windows::FrmStatistika stats(s, {}, nullptr, QLocale(QLocale::Russian, QLocale::Russia));
+  const QLocale ru(QLocale::Russian, QLocale::Russia);
+  windows::FrmStatistika stats(s, {}, {}, nullptr, ru);
+  Settings most{"", "1", "999999999999999", "999999999999999", "999999999999999"};
+  windows::FrmStatistika counts(most, {}, {}, nullptr, ru);
   windows::Help help;
   windows::FrmAbout about;
   ASSERT_EQ(stats.figure(5)->text(), QStringLiteral("100,00%"));
-  EXPECT_EQ(about.versionLabel()->text(), QStringLiteral("Version " EXPECTED_VERSION));
-  for (QDialog* w : std::initializer_list<QDialog*>{&title, &skins, &stats, &help, &about}) {
+  EXPECT_EQ(counts.figure(0)->text(), QStringLiteral("2999999999999997"));
+  EXPECT_EQ(about.versionLabel()->text(), QStringLiteral("Версия " EXPECTED_VERSION));
+  for (QDialog* w :
+       std::initializer_list<QDialog*>{&title, &skins, &stats, &counts, &help, &about}) {
     const std::string name = w->objectName().toStdString();
     expect_texts_fit(*w);
     EXPECT_EQ(w->windowFlags(), blefino::kFixedWindowFlags) << name;  // a close button, no min/max
@@ -116,6 +123,13 @@ TEST(FixedWindows, TextsFitTheRulesNeedNoScrollBarNoMinimiseOrMaximiseAndTheVers
         EXPECT_FALSE(line.intersects(help.findChild<QPushButton*>()->geometry()))
             << b.blockNumber() + 1;
       }
+    }
+    // Whatever the keys reach has a name a screen reader can say (the name box, each back).
+    for (QWidget* c : w->findChildren<QWidget*>()) {
+      if (!c->isVisibleTo(w) || !(c->focusPolicy() & Qt::TabFocus)) continue;
+      QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c);
+      EXPECT_FALSE(a->text(QAccessible::Name).isEmpty())
+          << name << " " << c->objectName().toStdString();
     }
     for (QPushButton* b : w->findChildren<QPushButton*>())
       if (b->text() == QStringLiteral("OK")) QTest::mouseClick(b, Qt::LeftButton);
@@ -167,6 +181,57 @@ TEST(Readable, AStandingClaimStaysReadableOnTheClothAndStandsOut) {
     const QColor other = drawn_text(rank(k), cloth);
     EXPECT_GE(contrast(other, cloth), 4.5) << k;
     EXPECT_GE(contrast(claimed, other), 1.5) << k;
+  }
+}
+
+// Every control the keys reach shows it at 3 : 1 or more against how it looks
+// unfocused: the hand (from the moment it has the keys), the buttons, the
+// rank buttons on the cloth.
+TEST(Readable, EveryFocusShowsAtThreeToOneAndTheClaimStandsClearOfTheBatch) {
+  TableModel m;
+  m.Frame1_visible = m.mainbutton.visible = m.veru.visible = m.neveru.visible = true;
+  m.Command1.visible = m.koncard.visible = true;
+  m.mainbutton.caption = "Нажмите на кнопку";
+  m.veru.caption = "Верю";
+  m.Command1.caption = "Открыть карты";
+  m.koloda3[1] = {240, kRestingTop, true, true, 11};
+  for (int i = 1; i <= 4; ++i) m.konpic[i].visible = true, m.konpic[i].picture = 11 + i;
+  m.koncard.caption = "Восьмерка";
+  Carddesk desk([&m] { return m; });
+  desk.show();
+  QApplication::setActiveWindow(&desk);
+  QWidget* table = desk.table();
+  auto get = [&desk](const char* name) { return desk.findChild<QWidget*>(QLatin1String(name)); };
+  for (QWidget* w : {table, get("mainbutton"), get("veru"), get("Command1"), get("Option1_1"),
+                     get("Option1_9")}) {
+    const QRect area = w == table ? desk.slotRect(3, 1).adjusted(-8, -8, 8, 8)
+                                  : QRect(w->mapTo(table, QPoint()), w->size());
+    get("neveru")->setFocus();
+    const QImage off = table->grab(area).toImage();
+    w->setFocus();
+    ASSERT_TRUE(w->hasFocus());
+    const QImage on = table->grab(area).toImage();
+    double best = 1;
+    int changed = 0;
+    for (int y = 0; y < on.height(); ++y)
+      for (int x = 0; x < on.width(); ++x) {
+        const double c = contrast(on.pixelColor(x, y), off.pixelColor(x, y));
+        changed += c >= 3;
+        best = std::max(best, c);
+      }
+    const std::string name = w->objectName().toStdString();
+    EXPECT_GE(best, 3.0) << name;
+    EXPECT_GE(changed, (area.width() + area.height()) / 2) << name;  // a frame, not a speck
+  }
+  // The claim's text below the cards laid, not under them.
+  QLabel* claim = desk.findChild<QLabel*>(QStringLiteral("koncard"));
+  const QRect text =
+      claim->fontMetrics()
+          .boundingRect(claim->contentsRect(), int(claim->alignment()), claim->text())
+          .translated(claim->pos());
+  for (int i = 1; i <= 4; ++i) {
+    const Picture& p = m.konpic[i];
+    EXPECT_FALSE(text.intersects(QRect(px(p.left), px(p.top), 75, 100))) << i;
   }
 }
 

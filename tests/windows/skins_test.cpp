@@ -1,5 +1,5 @@
-// The card-back chooser: what OK, a double-click and the close box put on the
-// table, save, and leave for the next game.
+// The card-back chooser: what OK, a double-click, the keys and the close box
+// put on the table, save, and leave for the next game.
 #include "windows/skins.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@ using namespace blefino;
 using blefino::windows::Skins;
 
 TEST(Skins, EachWayOfLeavingTheChooserAndWhatTheNextGameDraws) {
-  enum Way { PressThenOk, DoubleClick, EnterAlone, PressThenCloseBox };
+  enum Way { PressThenOk, DoubleClick, EnterAlone, PressThenCloseBox, Keys };
   struct Case {
     const char* stored;
     Way way;
@@ -25,9 +25,11 @@ TEST(Skins, EachWayOfLeavingTheChooserAndWhatTheNextGameDraws) {
   const Case cases[] = {
       {"1", PressThenOk, 17, 170, "17", 170},
       {"3", DoubleClick, 0, 0, "0", 0},
-      // The preview opens at back 1 whatever is stored; OK alone shows it but keeps the number.
-      {"7", EnterAlone, -1, 10, "7", 70},
-      {"18", EnterAlone, -1, 10, "18", 10},  // no picture for back 18: back 1
+      // The chooser opens on the back in use: Enter alone keeps it.
+      {"7", EnterAlone, -1, 70, "7", 70},
+      {"18", EnterAlone, -1, 10, "1", 10},  // no picture for back 18: back 1 is the one in use
+      // From 7: right, down, down (no row below), left, Enter.
+      {"7", Keys, -1, 130, "13", 130},
       // Closed after a press: the table is left alone, yet the choice is remembered.
       {"2", PressThenCloseBox, 7, 20, nullptr, 70},
   };
@@ -39,7 +41,11 @@ TEST(Skins, EachWayOfLeavingTheChooserAndWhatTheNextGameDraws) {
     const int before = table_view(t.g).Example.picture, shown = t.host.shown;
     Skins s(t.g);
     s.show();
-    for (int k = 0; k < Skins::kBacks; ++k) EXPECT_FALSE(s.tile(k)->pixmap().isNull()) << k;
+    for (int k = 0; k < Skins::kBacks; ++k) {
+      EXPECT_FALSE(s.tile(k)->pixmap().isNull()) << k;
+      EXPECT_EQ(s.tile(k)->accessibleName(), QStringLiteral("Рубашка %1").arg(k + 1));
+    }
+    EXPECT_EQ(s.focusWidget(), s.tile(t.g.back)) << "the back in use has the keys";
     if (c.tile >= 0) {
       QTest::mousePress(s.tile(c.tile), Qt::RightButton);  // any button
       EXPECT_EQ(table_view(t.g).Example.picture, before);  // nothing applied yet
@@ -58,6 +64,10 @@ TEST(Skins, EachWayOfLeavingTheChooserAndWhatTheNextGameDraws) {
         break;
       case PressThenCloseBox:
         s.close();
+        break;
+      case Keys:
+        for (Qt::Key k : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Left, Qt::Key_Return})
+          QTest::keyClick(s.focusWidget(), k);
         break;
     }
     EXPECT_FALSE(s.isVisible());

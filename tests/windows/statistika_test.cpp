@@ -43,24 +43,38 @@ TEST(Statistika, CountsAndSharesInTheUsersWayOfWritingNumbers) {
        "1000000000000000 999999999999999 0 1 100.00% 0.00% 0.00%"},
       {{"", "1", "-1", "-9223372036854775809", "-2"}, kRussian, "0 0 0 0 0% 0% 0%"},
   };
-  for (Case c : cases) EXPECT_EQ(figures(FrmStatistika(c.s, {}, nullptr, c.locale)), c.shown);
+  for (Case c : cases) EXPECT_EQ(figures(FrmStatistika(c.s, {}, {}, nullptr, c.locale)), c.shown);
 }
 
-// Saved at once: otherwise the old counts would come back at the next start.
-TEST(Statistika, CleanZeroesTheCountsAndSavesThemAtOnce) {
+// Asked first (No keeps everything); on Yes saved at once: otherwise the old
+// counts would come back at the next start.
+TEST(Statistika, CleanAsksFirstThenZeroesTheCountsAndSavesThemAtOnce) {
   Settings s{"Вася", "3", "5", "2", "1"};
   std::vector<Settings> saved;
+  std::vector<std::string> asked;
+  Answer answer = Answer::No;
   FrmStatistika w(
-      s, [&saved](const Settings& now) { saved.push_back(now); }, nullptr, kRussian);
+      s, [&saved](const Settings& now) { saved.push_back(now); },
+      [&](const std::string& text, const std::string& title, Icon, Buttons buttons) {
+        asked.push_back(title + ": " + text);
+        EXPECT_EQ(buttons, Buttons::YesNoDefaultNo);
+        return answer;
+      },
+      nullptr, kRussian);
   w.show();
   ASSERT_EQ(w.cleanButton()->text(), QStringLiteral("Очистить"));
   QTest::mouseClick(w.cleanButton(), Qt::LeftButton);
+  EXPECT_EQ(figures(w), "8 5 2 1 62,50% 25,00% 12,50%");
+  EXPECT_TRUE(saved.empty());
+  answer = Answer::Yes;
+  QTest::mouseClick(w.cleanButton(), Qt::LeftButton);
+  EXPECT_EQ(asked, std::vector<std::string>(2, "Блефино: Очистить статистику?"));
   EXPECT_EQ(figures(w), "0 0 0 0 0% 0% 0%");
   ASSERT_EQ(saved.size(), 1u);
   const Settings& z = saved[0];
   EXPECT_EQ(z.player_name + " " + z.skin + " " + z.win + " " + z.loss + " " + z.draw,
             "Вася 3 0 0 0");
   EXPECT_EQ(w.focusWidget(), w.okButton());
-  EXPECT_EQ(figures(FrmStatistika(s, {}, nullptr, kRussian)),
+  EXPECT_EQ(figures(FrmStatistika(s, {}, {}, nullptr, kRussian)),
             "0 0 0 0 0% 0% 0%");  // the next opening
 }

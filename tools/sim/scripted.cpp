@@ -35,7 +35,7 @@ const char* policy_name(Policy p) {
 Answer ScriptedHost::message(const std::string& text, const std::string& title, Icon icon,
                              Buttons buttons) {
   if (keep_messages) shown.push_back({text, title, icon, buttons});
-  if (buttons == Buttons::YesNo) {
+  if (asks_yes_no(buttons)) {
     ++games_finished;
     pauses_this_game = 0;
     return games_finished < games_wanted_ ? Answer::Yes : Answer::No;
