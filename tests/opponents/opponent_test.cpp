@@ -14,11 +14,16 @@ TEST(Lead, FourOfARankBeforeThreeBeforeTwoBeforeOne) {
   {
     Table t;
     t.position({11, 21, 12, 22, 32, 35}, {13}, {14});
+    say(t.g, Seat::Human, Line::YourMove);
     t.rng.push({roll(3), 0.5, 0.0});  // move roll, pick, honest
     opponent_move(t.g, cpu1_rules());
     EXPECT_EQ(codes(t.g.batch), (std::vector<int>{32, 22, 12}));
-    EXPECT_EQ(t.view().koncard.caption, "Семёрка");
-    EXPECT_EQ(t.view().Conversation1.caption, "Я хожу");
+    const TableModel m = t.view();
+    EXPECT_EQ(m.koncard.caption, "Семёрка");
+    // It speaks; the others fall silent.
+    EXPECT_EQ(
+        m.Conversation1.caption + "|" + m.Conversation2.caption + "|" + m.Conversation3.caption,
+        "Я хожу||");
   }
   // Four of a rank end the search.
   {
@@ -87,6 +92,7 @@ TEST(Answer, EachOpponentAnswersByItsOwnRule) {
       {Seat::Cpu1, 3, 1, {roll(5), 0.3}, "Не верю!"},  // round(1.2) = 1
       {Seat::Cpu1, 3, 1, {roll(5), 0.4}, "Верю!"},     // round(1.6) = 2
       {Seat::Cpu1, 0, 0, {roll(5), 0.5}, "Не верю!"},  // no record: round(0.5) = 0
+      {Seat::Cpu1, 32767, 32767, {roll(5), 0.6}, "Верю!"},
   };
   for (const Case& c : cases) {
     Table t;
@@ -98,6 +104,10 @@ TEST(Answer, EachOpponentAnswersByItsOwnRule) {
     opponent_move(t.g, rules_of(c.who));
     const TableModel m = t.view();
     EXPECT_EQ(c.who == Seat::Cpu1 ? m.Conversation1.caption : m.Conversation2.caption, c.said);
+    // The batch was false: opponent 1 learns it, and its counts stop at the top.
+    const bool learns = c.who == Seat::Cpu1;
+    EXPECT_EQ(t.g.cpu1_saw_true, c.saw_true);
+    EXPECT_EQ(t.g.cpu1_saw_false, learns ? std::min(c.saw_false + 1, 32767) : 0);
   }
 }
 
@@ -133,15 +143,17 @@ TEST(Settle, WhoTakesAndWhoMovesNext) {
     Seat answering;
     bool honest;
     std::vector<double> rolls;  // move roll, then opponent 1's answer roll
-    std::string verdict;
+    std::vector<std::string> log;
     Seat taker;
     Next next;
   };
+  // Only an opponent who was wrong hands on after a pause; one who was right
+  // opens the next round at once.
   const Case cases[] = {
-      {Seat::Cpu2, true, {roll(6)}, "GORDAN: Отбой", Seat::Human, Next::Cpu2},
-      {Seat::Cpu2, true, {roll(7)}, "GORDAN: Я беру", Seat::Cpu2, Next::Human},
-      {Seat::Cpu2, false, {roll(7)}, "TORVIK: Я беру", Seat::Cpu1, Next::Cpu2},
-      {Seat::Cpu1, false, {roll(5), 0.0}, "TORVIK: Вася, забирай", Seat::Human, Next::Cpu1},
+      {Seat::Cpu2, true, {roll(6)}, {"GORDAN: Отбой"}, Seat::Human, Next::Cpu2},
+      {Seat::Cpu2, true, {roll(7)}, {"GORDAN: Я беру", "pause"}, Seat::Cpu2, Next::Human},
+      {Seat::Cpu2, false, {roll(7)}, {"TORVIK: Я беру"}, Seat::Cpu1, Next::Cpu2},
+      {Seat::Cpu1, false, {roll(5), 0.0}, {"TORVIK: Вася, забирай"}, Seat::Human, Next::Cpu1},
   };
   for (const Case& c : cases) {
     Table t;
@@ -149,9 +161,9 @@ TEST(Settle, WhoTakesAndWhoMovesNext) {
     t.claim_made(c.honest ? std::initializer_list<int>{49} : std::initializer_list<int>{48}, 9);
     for (double v : c.rolls) t.rng.values.push_back(v);
     const Next next = opponent_move(t.g, rules_of(c.answering));
-    EXPECT_EQ(t.host.messages(), (std::vector<std::string>{c.verdict}));
+    EXPECT_EQ(t.host.log, c.log);
     EXPECT_EQ(next, c.next);
-    if (c.verdict.find("Отбой") != std::string::npos) {
+    if (c.log[0].find("Отбой") != std::string::npos) {
       EXPECT_EQ(t.g.discard.count(), 1);
       EXPECT_EQ(codes(t.g.seat(Seat::Cpu2).known), (std::vector<int>{49}));
       EXPECT_TRUE(t.g.seat(Seat::Cpu1).known.empty());
