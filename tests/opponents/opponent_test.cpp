@@ -116,23 +116,25 @@ TEST(Answer, AddsWhatItHoldsBluffsFromTheEndOrAddsBlind) {
     std::initializer_list<int> hand;
     std::vector<double> rolls;
     std::vector<int> batch;
+    bool cpu2_out = false;  // then the move passes straight on to the human
   };
   const Case cases[] = {
-      {{19, 12, 29, 23}, {roll(3)}, {29, 19}},       // honest add of the two aces
-      {{19, 12, 29, 23}, {roll(7)}, {23, 29}},       // roll 7 or more: two cards from the end
-      {{12, 13, 23}, {roll(0), roll(3)}, {13, 12}},  // blind: x < 4 lays the first two
-      {{12, 13, 23}, {roll(0), roll(4)}, {12}},      // ... else only the first
+      {{19, 12, 29, 23}, {roll(3)}, {29, 19}},         // honest add of the two aces
+      {{19, 12, 29, 23}, {roll(7)}, {23, 29}},         // roll 7 or more: two cards from the end
+      {{12, 13, 23}, {roll(0), roll(3)}, {13, 12}},    // blind: x < 4 lays the first two
+      {{12, 13, 23}, {roll(0), roll(4)}, {12}, true},  // ... else only the first
   };
   for (const Case& c : cases) {
     Table t;
     t.position(c.hand, {14, 24}, {15, 25});
     t.claim_made({49}, 9);
     t.g.answer_awaited = false;
+    t.g.seat(Seat::Cpu2).out = c.cpu2_out;
     for (double v : c.rolls) t.rng.values.push_back(v);
     const Next next = opponent_move(t.g, cpu1_rules());
     EXPECT_EQ(codes(t.g.batch), c.batch);
     EXPECT_EQ(codes(t.g.heap), (std::vector<int>{49}));
-    EXPECT_EQ(next, Next::Cpu2);
+    EXPECT_EQ(next, c.cpu2_out ? Next::Human : Next::Cpu2);
     EXPECT_EQ(t.view().Conversation1.caption, "Добавляю...");
     EXPECT_EQ(t.host.log, (std::vector<std::string>{"pause"}));
   }
