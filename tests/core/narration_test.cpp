@@ -6,55 +6,34 @@
 namespace blefino::testing {
 namespace {
 
+// What is told of a move by the opponent in `who`'s seat, drawn from row `row`
+// of the name table, when the batch holds `batch` under a claim of `rank`.
+std::vector<std::string> told(Seat who, int row, Play what, std::initializer_list<int> batch,
+                              int rank) {
+  Table t;
+  t.position({}, {}, {}, who == Seat::Cpu1 ? row : 2, who == Seat::Cpu2 ? row : 1);
+  Narrator narrator(t.g);
+  t.g.batch = pile(batch);
+  claim(t.g, rank);
+  narrator.played(who, what);
+  return narrator.take_new();
+}
+
 TEST(Narration, EachOpponentMoveIsOneSentenceInTheSpeakersGender) {
-  struct Case {
-    Seat who;
-    int row;
-    Play what;
-    std::initializer_list<int> batch;
-    int rank;
-    std::string said;
-  };
-  const Case cases[] = {
-      {Seat::Cpu1, 8, Play::Led, {47, 37}, 7, "DORINA положила 2 карты, заявка: дамы."},
-      {Seat::Cpu2, 6, Play::AddedBlind, {12}, 9, "LILA добавила 1 карту, заявка: тузы."},
-      {Seat::Cpu2,
-       7,
-       Play::Doubted,
-       {47, 15},
-       7,
-       "MIRTA не поверила, что это дамы; открыты 2 карты: дама пик и 10 бубен."},
-      {Seat::Cpu1,
-       1,
-       Play::Believed,
-       {36},
-       6,
-       "TORVIK поверил, что это валет; открыта 1 карта: валет треф."},
-      {Seat::Cpu1,
-       4,
-       Play::RefusedImpossible,
-       {11, 21, 41},
-       1,
-       "DUKE LOPATSKY не поверил, что это шестёрки; открыты 3 карты: 6 бубен, 6 червей и 6 пик."},
-      {Seat::Cpu2,
-       9,
-       Play::AddedBluff,
-       {11, 22, 33, 44},
-       8,
-       "GRUB добавил 4 карты, заявка: короли."},
-  };
-  for (const Case& c : cases) {
-    Table t;
-    t.position({}, {}, {}, c.who == Seat::Cpu1 ? c.row : 2, c.who == Seat::Cpu2 ? c.row : 1);
-    Narrator narrator(t.g);
-    t.g.batch = pile(c.batch);
-    claim(t.g, c.rank);
-    narrator.played(c.who, c.what);
-    EXPECT_EQ(narrator.take_new(), (std::vector<std::string>{c.said}));
-  }
-  EXPECT_EQ(counted(5, "карту", "карты", "карт"), "5 карт");
-  EXPECT_EQ(counted(22, "карта", "карты", "карт"), "22 карты");
-  EXPECT_EQ(counted(111, "карта", "карты", "карт"), "111 карт");
+  using v = std::vector<std::string>;
+  EXPECT_EQ(told(Seat::Cpu1, 8, Play::Led, {47, 37}, 7),
+            v{"DORINA положила 2 карты, заявка: дамы."});
+  EXPECT_EQ(told(Seat::Cpu2, 6, Play::AddedBlind, {12}, 9),
+            v{"LILA добавила 1 карту, заявка: тузы."});
+  EXPECT_EQ(told(Seat::Cpu2, 9, Play::AddedBluff, {11, 22, 33, 44}, 8),
+            v{"GRUB добавил 4 карты, заявка: короли."});
+  EXPECT_EQ(told(Seat::Cpu2, 7, Play::Doubted, {47, 15}, 7),
+            v{"MIRTA не поверила, что это дамы; открыты 2 карты: дама пик и 10 бубен."});
+  EXPECT_EQ(told(Seat::Cpu1, 1, Play::Believed, {36}, 6),
+            v{"TORVIK поверил, что это валет; открыта 1 карта: валет треф."});
+  EXPECT_EQ(
+      told(Seat::Cpu1, 4, Play::RefusedImpossible, {11, 21, 41}, 1),
+      v{"DUKE LOPATSKY не поверил, что это шестёрки; открыты 3 карты: 6 бубен, 6 червей и 6 пик."});
 }
 
 TEST(Narration, TheRoundKeepsItsLastTenSentencesAndEachIsSpokenOnce) {
