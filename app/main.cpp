@@ -16,6 +16,7 @@
 #include "app/single_instance.h"
 #include "app/trace.h"
 #include "core/game.h"
+#include "core/narration.h"
 #include "core/random.h"
 #include "opponents/opponents.h"
 #include "store/ini_backend.h"
@@ -73,13 +74,17 @@ int main(int argc, char* argv[]) {
       });
   auto save_all = [&store](const blefino::Settings& s) { store.save_all(s); };
 
-  blefino::MtRandom rng;
+  // BLEFINO_SEED=n plays the same games every run (the real-window tests use it).
+  const auto seed = blefino::seed_wanted();
+  blefino::MtRandom rng = seed ? blefino::MtRandom(*seed) : blefino::MtRandom();
   blefino::ComputerOpponents opponents;
   blefino::QtHost host(save_all);
   blefino::TracingHost tracing_host(host);
   blefino::TracingObserver tracer;
   blefino::Game g(trace ? static_cast<blefino::Host&>(tracing_host) : host, rng, opponents);
-  if (trace) g.observer = &tracer;
+  blefino::Narrator narrator(g);  // the opponents' moves in words, for screen readers
+  blefino::Observers observers{&narrator, trace ? &tracer : nullptr};
+  g.observer = &observers;
   g.settings = store.load_at_startup();
   // For trying the table out: shows the show-cards button from the first deal.
   g.open_cards_allowed = qEnvironmentVariableIntValue("BLEFINO_OPEN_CARDS") == 1;
@@ -101,6 +106,7 @@ int main(int argc, char* argv[]) {
 
   blefino::Carddesk desk(blefino::view_of(g), blefino::events_for(g));
   blefino::windows::install_game_menu(desk, g);  // the menu bar, its clock and the exit question
+  desk.followNarration(&narrator);
   host.setWindow(&desk);
   if (const auto place = store.load_window()) desk.restorePlacement(*place);
   blefino::new_game(g);

@@ -1,5 +1,6 @@
 #include "app/trace.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -31,6 +32,19 @@ const char* seat_word(Seat s) {
 bool trace_wanted() {
   const char* v = std::getenv("BLEFINO_TRACE");
   return v && std::strcmp(v, "1") == 0;
+}
+
+std::optional<std::uint64_t> seed_wanted() {
+  const char* v = std::getenv("BLEFINO_SEED");
+  if (!v) return std::nullopt;
+  char* end = nullptr;
+  errno = 0;
+  const unsigned long long seed = std::strtoull(v, &end, 10);
+  if (*v < '0' || *v > '9' || *end != '\0' || errno == ERANGE) {
+    std::fprintf(stderr, "blefino: BLEFINO_SEED=%s is not a whole number; ignored\n", v);
+    return std::nullopt;
+  }
+  return seed;
 }
 
 Answer TracingHost::message(const std::string& text, const std::string& title, Icon icon,

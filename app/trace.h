@@ -7,11 +7,19 @@
 
 #include <chrono>
 
+#include <cstdint>
+#include <optional>
+
 #include "core/game.h"
 
 namespace blefino {
 
 bool trace_wanted();
+
+// BLEFINO_SEED: a whole number that seeds the game's chance, so every run deals
+// and plays alike. Unset gives none; anything but digits is named on standard
+// error and ignored.
+std::optional<std::uint64_t> seed_wanted();
 
 // Passes everything on to the real host, telling each message box first.
 class TracingHost final : public Host {

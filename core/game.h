@@ -45,6 +45,8 @@ class Observer {
  public:
   virtual ~Observer() = default;
   virtual void dealt(Seat /*first*/, int /*portrait1*/, int /*portrait2*/) {}
+  // An opponent's lead or add once its cards lie in the batch; an answer while the
+  // batch it turns over still lies there.
   virtual void played(Seat /*who*/, Play /*what*/) {}
   virtual void handed_over() {}  // the move reached the human
   virtual void ended(Result /*result*/) {}

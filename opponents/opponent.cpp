@@ -88,7 +88,6 @@ Next answer_claim(Game& g, const OpponentRules& p, int roll) {
     push_to_heap(g);
     say(g, p.seat, Line::Adding);
     const bool bluff = p.bluff_when_adding(g, roll);
-    g.tell(p.seat, bluff ? Play::AddedBluff : Play::Added);
     if (!bluff) {
       for (int i = hand.count(); i >= 1; --i)
         if (rank_of(hand.item(i)) == g.claimed_rank) lay(g, p.seat, i);
@@ -97,6 +96,7 @@ Next answer_claim(Game& g, const OpponentRules& p, int roll) {
       // where the cards it picked up in earlier rounds lie.
       for (int j = 0; j < own; ++j) lay(g, p.seat, hand.count());
     }
+    g.tell(p.seat, bluff ? Play::AddedBluff : Play::Added);  // told once the cards lie
     batch_laid(g);
     return pass_on_after(g, p.seat);
   }

@@ -12,13 +12,16 @@ packages=(
   qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2
 )
 # Testing: the test and benchmark libraries, a virtual X server and a window
-# manager to click through the real windows, and the Windows cross build run under Wine.
+# manager to click through the real windows, the accessibility bus, a session
+# bus and pyatspi to hear the table as a screen reader does, and the Windows
+# cross build run under Wine.
 if [ "${1:-}" = play ]; then
   shift
 else
   packages+=(
     libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev
     xvfb xauth xdotool imagemagick openbox
+    at-spi2-core python3-pyatspi dbus-x11
     g++-mingw-w64-x86-64-posix wine64
   )
 fi

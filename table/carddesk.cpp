@@ -13,9 +13,12 @@
 #include <algorithm>
 
 #include "core/game.h"
+#include "core/narration.h"
 #include "core/table_view.h"
+#include "table/carddesk_access.h"
 #include "table/carddesk_table.h"
 #include "table/placement.h"
+#include "table/round_history.h"
 
 namespace blefino {
 
@@ -82,6 +85,16 @@ QWidget* Carddesk::table() const { return table_; }
 void Carddesk::showModel() {
   if (source_) model_ = source_();
   table_->sync();
+  if (narrator_)
+    for (const std::string& said : narrator_->take_new())
+      access::announce(*table_, QString::fromStdString(said));
+}
+
+void Carddesk::followNarration(Narrator* narrator) {
+  narrator_ = narrator;
+  table_->on_history = [this] {
+    show_round_history(this, narrator_ ? narrator_->round() : std::deque<std::string>{});
+  };
 }
 
 QRect Carddesk::slotRect(int row, int index) const { return table_->slotRect(row, index); }

@@ -26,6 +26,7 @@ struct CarddeskEvents {
 };
 
 struct Game;
+class Narrator;
 
 // The table of a game: its handlers as the window's events, its state as the window's model.
 CarddeskEvents events_for(Game& g);
@@ -42,6 +43,10 @@ class Carddesk : public QMainWindow {
   // Asks for the model again and schedules a repaint. Called after every event
   // and by the host before a message or a pause.
   void showModel();
+
+  // The opponents' moves in words: each new sentence goes to a screen reader
+  // as the table is shown, and the key И (B) lists the current round's.
+  void followNarration(Narrator* narrator);
 
   // The window's size, place and state (maximised, full screen) as text to
   // keep between runs, and back: a place that cannot be taken leaves the
@@ -76,6 +81,7 @@ class Carddesk : public QMainWindow {
   TableModel model_;
   CarddeskEvents events_;
   CarddeskTable* table_ = nullptr;
+  Narrator* narrator_ = nullptr;
   bool centred_ = false;
   bool framed_ = false;  // fitted to the screen with the window manager's frame
 };

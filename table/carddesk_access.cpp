@@ -10,6 +10,7 @@
 #include <array>
 #include <vector>
 
+#include "core/narration.h"
 #include "table/carddesk_layout.h"
 #include "table/carddesk_table.h"
 
@@ -20,13 +21,7 @@ namespace {
 constexpr int kBatchRow = 4;  // the batch is spoken of like a fourth hand
 
 // "1 карта", "3 карты", "12 карт", "21 карта".
-QString cards(int n) {
-  const int tens = n % 100, units = n % 10;
-  const char* word = units == 1 && tens != 11                               ? "карта"
-                     : units >= 2 && units <= 4 && (tens < 12 || tens > 14) ? "карты"
-                                                                            : "карт";
-  return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(word));
-}
+QString cards(int n) { return QString::fromStdString(counted(n, "карта", "карты", "карт")); }
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
 
@@ -55,7 +50,10 @@ QString said(const QString& who, const std::string& line) {
   return line.empty() ? who : who + QStringLiteral(": ") + text(line);
 }
 
-enum class Kind { Hand, Card, Heap, Otboy, Portrait, Marker };
+enum class Kind { Hand, Card, Heap, Otboy, Portrait, Marker, Status };
+
+// Where the table keeps the last opponent move told in words.
+constexpr char kLastMove[] = "blefinoLastMove";
 
 class TableAccessible;
 
@@ -94,6 +92,8 @@ class Item : public QAccessibleInterface, public QAccessibleActionInterface {
         return QAccessible::List;
       case Kind::Card:
         return QAccessible::ListItem;
+      case Kind::Status:
+        return QAccessible::StatusBar;
       default:
         return QAccessible::Graphic;
     }
@@ -180,6 +180,10 @@ class TableAccessible : public QAccessibleWidget {
     items();
     return hands_[static_cast<std::size_t>(row)];
   }
+  Item* status() const {
+    items();
+    return status_;
+  }
   // In the order a player reads the table: top left to bottom right.
   const std::vector<Item*>& items() const {
     if (top_.empty()) make_items();
@@ -200,18 +204,15 @@ class TableAccessible : public QAccessibleWidget {
         cards_[static_cast<std::size_t>(row)][static_cast<std::size_t>(i)] =
             add(Kind::Card, row, i);
     }
-    top_ = {add(Kind::Portrait, 1),
-            hands_[1],
-            add(Kind::Portrait, 2),
-            hands_[2],
-            add(Kind::Marker),
-            hands_[kBatchRow],
-            add(Kind::Heap),
-            add(Kind::Otboy),
-            hands_[3]};
+    top_ = {add(Kind::Portrait, 1), hands_[1],
+            add(Kind::Portrait, 2), hands_[2],
+            add(Kind::Marker),      status_ = add(Kind::Status),
+            hands_[kBatchRow],      add(Kind::Heap),
+            add(Kind::Otboy),       hands_[3]};
   }
 
   mutable std::vector<Item*> top_;
+  mutable Item* status_ = nullptr;
   mutable std::array<Item*, kBatchRow + 1> hands_{};
   mutable std::array<std::array<Item*, kHandSlots + 1>, kBatchRow + 1> cards_{};
   mutable std::vector<QAccessible::Id> ids_;
@@ -233,6 +234,8 @@ QString Item::text(QAccessible::Text t) const {
   if (t == QAccessible::Description && humans_card() && index_ <= hand_count(m, 3) &&
       m.koloda3[static_cast<std::size_t>(index_)].top < kRaisedBelow)
     return QStringLiteral("поднята");
+  if (t == QAccessible::Description && kind_ == Kind::Status)
+    return QStringLiteral("Последний ход противника; клавиша И — все ходы этого кона");
   if (t != QAccessible::Name) return {};
   switch (kind_) {
     case Kind::Hand:
@@ -251,6 +254,10 @@ QString Item::text(QAccessible::Text t) const {
     case Kind::Marker:
       return QStringLiteral("Ход: ") +
              (m.turn_row == 3 ? QStringLiteral("ваш") : whose(m, m.turn_row));
+    case Kind::Status: {
+      const QString said = table_->property(kLastMove).toString();
+      return said.isEmpty() ? QStringLiteral("Противники ещё не ходили") : said;
+    }
   }
   return {};
 }
@@ -279,6 +286,8 @@ QRect Item::rect() const {
       return on_screen(box(row_ == 1 ? m.Image1 : m.Image2, layout::kPortrait));
     case Kind::Marker:
       return on_screen(box(m.Chesspiece, layout::kMarker));
+    case Kind::Status:
+      return on_screen(table_->rect());
   }
   return {};
 }
@@ -339,13 +348,10 @@ void rename(QWidget* w, const QString& name) {
 }  // namespace
 
 QString card_name(int picture) {
-  static const char* const ranks[] = {"6", "7", "8", "9", "10", "Валет", "Дама", "Король", "Туз"};
-  static const char* const suits[] = {"бубен", "червей", "треф", "пик"};
-  const int suit = picture / 10, rank = picture % 10;
-  if (suit >= 1 && suit <= 4 && rank >= 1)
-    return QString::fromUtf8(ranks[rank - 1]) + QLatin1Char(' ') +
-           QString::fromUtf8(suits[suit - 1]);
-  return QStringLiteral("карта");
+  if (!is_valid_code(picture)) return QStringLiteral("карта");  // a back, or nothing
+  QString name = QString::fromStdString(card_words(picture));
+  name[0] = name[0].toUpper();
+  return name;
 }
 
 void install() {
@@ -372,12 +378,24 @@ void model_shown(CarddeskTable& t) {
   TableAccessible* table = table_interface(t);
   if (!table) return;
   for (Item* item : table->items()) {
+    if (item == table->status()) continue;  // it speaks only when an opponent moves
     const QString name = item->text(QAccessible::Name);
     if (name == item->last_name) continue;
     item->last_name = name;
     QAccessibleEvent changed(item, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
   }
+}
+
+void announce(CarddeskTable& t, const QString& sentence) {
+  t.setProperty(kLastMove, sentence);
+  if (!QAccessible::isActive()) return;
+  TableAccessible* table = table_interface(t);
+  if (!table) return;
+  // Told even when it reads as the one before: it is another move.
+  table->status()->last_name = sentence;
+  QAccessibleEvent changed(table->status(), QAccessible::NameChanged);
+  QAccessible::updateAccessibility(&changed);
 }
 
 void focus_moved(CarddeskTable& t) {

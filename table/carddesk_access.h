@@ -18,6 +18,10 @@ void install();
 // assistive technology.
 void model_shown(CarddeskTable& table);
 
+// An opponent's move told in words: the table's status line takes it as its
+// name, and assistive technology is told, even when it repeats the last one.
+void announce(CarddeskTable& table, const QString& sentence);
+
 // The keyboard moved in the human's hand, or the hand got or lost the focus.
 void focus_moved(CarddeskTable& table);
 

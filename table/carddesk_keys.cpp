@@ -7,8 +7,9 @@
 //   Enter                  the main button (Carddesk's own shortcut)
 //   В, Н                   "Верю", "Не верю"
 //   К                      the show-cards button, while it is shown
+//   И                      the opponents' moves of this round, in words
 //   F11, Esc               full screen on and off
-// Letters also answer to the Latin key in the same place (D, Y, R), so they
+// Letters also answer to the Latin key in the same place (D, Y, R, B), so they
 // work whichever keyboard layout is on. Keys with Ctrl or Alt are left to the
 // menu, whose access keys are Alt+Ф and Alt+И.
 #include <QEvent>
@@ -34,10 +35,12 @@ namespace {
 constexpr Qt::Key kCyrillicVe = Qt::Key(0x0412);  // В
 constexpr Qt::Key kCyrillicEn = Qt::Key(0x041D);  // Н
 constexpr Qt::Key kCyrillicKa = Qt::Key(0x041A);  // К
+constexpr Qt::Key kCyrillicI = Qt::Key(0x0418);   // И
 
 const char* const kHandTip =
     "Ваши карты. Стрелки влево и вправо, Home, End — выбрать карту; "
-    "пробел — поднять её, ещё раз пробел — положить в кон";
+    "пробел — поднять её, ещё раз пробел — положить в кон; "
+    "И — ходы противников в этом коне";
 
 bool plain(const QKeyEvent* e) {
   return !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
@@ -127,6 +130,10 @@ bool CarddeskTable::handleKey(QKeyEvent* e) {
     case kCyrillicKa:
     case Qt::Key_R:
       press(Command1, this);
+      return true;
+    case kCyrillicI:
+    case Qt::Key_B:
+      if (on_history) on_history();
       return true;
     case Qt::Key_Escape:
       if (!(window()->windowState() & Qt::WindowFullScreen)) return false;

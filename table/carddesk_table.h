@@ -53,6 +53,7 @@ class CarddeskTable : public QWidget {
   QSize sizeHint() const override;
 
   std::function<void(int)> on_card_pressed;
+  std::function<void()> on_history;  // the key И: the round's moves in words
 
   QLabel *Label1, *Conversation1, *Conversation2, *Conversation3;
   QLabel *Labelcpu1, *Labelcpu2, *koncard;

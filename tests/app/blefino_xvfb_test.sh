@@ -2,7 +2,8 @@
 # Plays the real program under a virtual X server and a window manager, as a
 # person would: OK on the name window, whole moves with the mouse, answering
 # every message box, then the close box and "Да" to the exit question.
-# It follows the game through BLEFINO_TRACE lines, never through sleeps or pixels.
+# It follows the game through BLEFINO_TRACE lines, never through sleeps or
+# pixels, and plays one fixed game (BLEFINO_SEED=1: opponent 1 opens).
 # usage: blefino_xvfb_test.sh BLEFINO_EXECUTABLE OUTPUT_DIR
 set -u
 
@@ -17,7 +18,7 @@ shift
 exe=$1
 out=$2
 mkdir -p "$out"
-export QT_QPA_PLATFORM=xcb BLEFINO_TRACE=1
+export QT_QPA_PLATFORM=xcb BLEFINO_TRACE=1 BLEFINO_SEED=1
 unset WAYLAND_DISPLAY
 # A throwaway home: the game saves its settings there, not in the real one.
 home=$(mktemp -d)
@@ -86,7 +87,7 @@ xdotool windowactivate --sync "$title" mousemove --window "$title" 292 44 click 
 win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Игровое поле$' | head -1)
 [ -n "$win" ] || fail "no window named Игровое поле"
 next_event
-[ "${event%% *}" = deal ] || fail "expected a deal, the game said: $event"
+[ "$event" = "deal first cpu1" ] || fail "BLEFINO_SEED=1 should let opponent 1 open, the game said: $event"
 
 eval "$(xdotool getwindowgeometry --shell "$win")"
 echo "window: ${WIDTH}x${HEIGHT}"

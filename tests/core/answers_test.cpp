@@ -42,6 +42,28 @@ TEST(Answers, EachAnswerSendsTheRoundWhereItBelongs) {
   }
 }
 
+// What the opponents learn of the human: every answer, a card laid on a claim
+// as a belief, for the whole run, the counts stopping at the top of their range.
+TEST(Answers, EveryAnswerIsLearntForTheWholeRun) {
+  Table t;
+  t.position({12, 22}, {13, 23}, {48, 18, 11});
+  t.g.human_doubted = 32766;
+  t.g.cpu1_saw_true = 5;
+  t.g.cpu1_saw_false = 6;
+  for (int i = 0; i < 2; ++i) {
+    t.claim_made({44}, 9);  // a bluff, doubted
+    press_neveru(t.g);
+  }
+  t.claim_made({38}, 8);
+  press_veru(t.g);
+  t.claim_made({28}, 8);
+  t.lay(1);
+  new_game(t.g);
+  const std::vector<int> learnt = {t.g.human_believed, t.g.human_doubted, t.g.cpu1_saw_true,
+                                   t.g.cpu1_saw_false};
+  EXPECT_EQ(learnt, (std::vector<int>{2, 32767, 5, 6}));
+}
+
 TEST(Answers, OpponentOneRemembersTheBatchTheHumanBelieved) {
   Table t;
   t.position({12, 22}, {13, 23}, {48, 18, 11});
@@ -56,21 +78,31 @@ TEST(EndOfGame, ResultsAreCountedSavedBeforeTheQuestionAndAnswered) {
   struct Case {
     std::initializer_list<int> cpu1, cpu2;
     bool honest;
+    int cpu1_row, cpu2_row;
     std::string result, saved;
   };
   const Case cases[] = {
       // The human's last card goes out with a believed honest batch.
-      {{}, {13}, true, "Блефино: MIRTA проиграла!!!", "save 4/2/1"},
-      {{12}, {}, true, "Блефино: GRUB проиграл!!!", "save 4/2/1"},
-      {{}, {}, true, "Блефино: Ничья!!!", "save 3/2/2"},
-      {{}, {}, false, "Блефино: Вася, вы проиграли!!!", "save 3/3/1"},
+      {{}, {13}, true, 9, 7, "Блефино: MIRTA проиграла!!!", "save 4/2/1"},
+      {{}, {13}, true, 9, 8, "Блефино: DORINA проиграла!!!", "save 4/2/1"},
+      {{12}, {}, true, 6, 7, "Блефино: LILA проиграла!!!", "save 4/2/1"},
+      {{12}, {}, true, 9, 7, "Блефино: GRUB проиграл!!!", "save 4/2/1"},
+      {{}, {}, true, 9, 7, "Блефино: Ничья!!!", "save 3/2/2"},
+      {{}, {}, false, 9, 7, "Блефино: Вася, вы проиграли!!!", "save 3/3/1"},
   };
   for (const Case& c : cases) {
     Table t;
     t.g.settings.win = "3";
     t.g.settings.loss = "2";
     t.g.settings.draw = "1";
-    t.position(c.cpu1, c.cpu2, {}, 9, 7);
+    t.position(c.cpu1, c.cpu2, {}, c.cpu1_row, c.cpu2_row);
+    // Under the question the table shows no turn marker and no main button.
+    bool marker_at_question = true;
+    t.host.on_message = [&] {
+      const TableModel m = t.view();
+      if (t.host.log.back() == "Блефино: Сыграем еще раз?")
+        marker_at_question = m.Chesspiece.visible || m.mainbutton.visible;
+    };
     t.claim_made({44}, c.honest ? 4 : 9);
     t.g.hand(Seat::Cpu1) = pile(c.cpu1);  // the round goes to whoever was wrong
     t.host.yes_no = {Answer::No};
@@ -79,6 +111,7 @@ TEST(EndOfGame, ResultsAreCountedSavedBeforeTheQuestionAndAnswered) {
     EXPECT_EQ(tail,
               (std::vector<std::string>{c.result, c.saved, "Блефино: Сыграем еще раз?", "end"}));
     EXPECT_TRUE(t.g.stopped);
+    EXPECT_FALSE(marker_at_question);
   }
 }
 

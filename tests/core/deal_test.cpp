@@ -59,15 +59,19 @@ TEST(Deal, DrawsTwoDifferentOpponentsAndWhoBegins) {
       {{0.5, 0.0, 0.9}, "BARNABY KROSS", "TORVIK", Seat::Human},
       {{0.5, 0.0, 0.1}, "BARNABY KROSS", "TORVIK", Seat::Cpu1},
   };
+  // The turn marker's place beside each seat (Left, Top in twips).
+  const PerSeat<std::pair<int, int>> marker{{{{5562, 2849}, {6046, 2849}, {4594, 5957}}}};
   for (const Case& c : cases) {
     Table t;
     t.rng.values.assign(36, 0.5);
     t.rng.values.insert(t.rng.values.end(), c.rolls.begin(), c.rolls.end());
+    claim(t.g, 7);  // the last claim carries over into the new game
     new_game(t.g);
     const TableModel m = t.view();
     EXPECT_EQ(m.Labelcpu1.caption, c.cpu1);
     EXPECT_EQ(m.Labelcpu2.caption, c.cpu2);
-    EXPECT_EQ(t.g.marker, c.first);
+    EXPECT_EQ(std::pair(m.Chesspiece.left, m.Chesspiece.top), marker[c.first]);
+    EXPECT_TRUE(m.Chesspiece.visible && m.Option1[7].selected);
     // Whoever begins, the human may touch the cards only when it is the human's move.
     const bool human = c.first == Seat::Human;
     EXPECT_EQ(can_press_card(t.g, 1), human);

@@ -70,8 +70,9 @@ TEST(HumanMove, LayingOnAClaimAcceptsItUnderTheSameRank) {
 }
 
 TEST(HumanMove, OnlyTheFirstClicksOfAGameInTheSecretOrderOfferTheOpponentsCards) {
+  // Every click counts, a lay as well as a raise: the fifth click here lays card 12.
   const std::vector<std::vector<int>> orders = {
-      {1, 12, 1, 12, 6}, {1, 12, 1, 12, 5}, {2, 1, 12, 1, 12, 6}};
+      {1, 12, 1, 12, 6}, {1, 12, 1, 12, 5}, {2, 1, 12, 1, 12, 6}, {1, 12, 1, 12, 12, 6}};
   for (const auto& order : orders) {
     Table t;
     t.rng.values.assign(36, 0.5);

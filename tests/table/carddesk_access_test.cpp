@@ -7,11 +7,15 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QListWidget>
 #include <QTest>
+#include <QTimer>
 #include <map>
 #include <vector>
 
+#include "core/narration.h"
 #include "table/carddesk.h"
+#include "tests/support/fixture.h"
 
 namespace blefino {
 namespace {
@@ -99,6 +103,31 @@ TEST(CarddeskAccess, EveryCardHandPileAndLineIsNamedInRussianAndChangesAreAnnoun
   EXPECT_EQ(std::count_if(heard.begin(), heard.end(),
                           [](auto& e) { return e.first == QAccessible::NameChanged; }),
             0);
+
+  // An opponent's move in words goes to the status line, and is told again
+  // when the next move reads the same; И lists the round, the newest under the keyboard.
+  testing::Table game;
+  game.position({}, {}, {}, 8, 6);
+  Narrator narrator(game.g);
+  w.followNarration(&narrator);
+  game.g.batch = testing::pile({47, 37});
+  claim(game.g, 7);
+  narrator.played(Seat::Cpu1, Play::Led);
+  narrator.played(Seat::Cpu2, Play::Added);
+  narrator.played(Seat::Cpu2, Play::Added);
+  w.showModel();
+  const QString lila = QStringLiteral("LILA добавила 2 карты, заявка: дамы.");
+  EXPECT_EQ(std::count(heard.begin(), heard.end(), std::pair(QAccessible::NameChanged, lila)), 2);
+  QStringList listed;
+  QTimer::singleShot(0, [&] {
+    auto* list = QApplication::activeModalWidget()->findChild<QListWidget*>();
+    for (int i = 0; i < list->count(); ++i) listed << list->item(i)->text();
+    listed << list->currentItem()->text();
+    QApplication::activeModalWidget()->close();
+  });
+  QTest::keyClick(w.table(), Qt::Key_B);
+  EXPECT_EQ(listed, (QStringList{QStringLiteral("DORINA положила 2 карты, заявка: дамы."), lila,
+                                 lila, lila}));
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 // Whole games played by the scripted human, checked after every click.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <fstream>
 #include <string>
 
 #include "core/table_view.h"
@@ -67,26 +69,21 @@ TEST(SelfPlay, TheSameSeedPlaysTheSameGames) {
   EXPECT_FALSE(a.stats == c.stats);
 }
 
-// Figures of whole runs kept from before the game's state was put in its own
-// words: any change to the rules, the rolls or their order moves them.
-TEST(SelfPlay, KeptRunsStillPlayTheSameGames) {
-  struct Kept {
-    Policy policy;
-    std::uint64_t seed, wins, losses, draws, moves, cpu2_lead_bluffs, cpu1_impossible;
-  };
-  const Kept kept[] = {
-      {Policy::Random, 1, 1950, 1044, 6, 216743, 15620, 6626},
-      {Policy::Honest, 7, 7, 2992, 1, 111129, 16963, 32},
-      {Policy::Doubting, 2026, 0, 3000, 0, 93644, 0, 0},
-  };
-  for (const Kept& k : kept) {
-    const PlayStats s = run(3000, k.seed, k.policy).stats;
-    EXPECT_EQ(s.wins, k.wins) << policy_name(k.policy);
-    EXPECT_EQ(s.losses, k.losses) << policy_name(k.policy);
-    EXPECT_EQ(s.draws, k.draws) << policy_name(k.policy);
-    EXPECT_EQ(s.moves, k.moves) << policy_name(k.policy);
-    EXPECT_EQ(s.opponents[2].lead_bluffs, k.cpu2_lead_bluffs) << policy_name(k.policy);
-    EXPECT_EQ(s.opponents[1].impossible, k.cpu1_impossible) << policy_name(k.policy);
+// One game of a fixed seed, move for move: each deal, move, claim, answer,
+// box, pause and hand-over as a line. The record was made by
+// `blefino-sim --games 1 --seed 3 --human random --record`; a change to the
+// rules, the rolls or their order shows as the first line that differs.
+TEST(SelfPlay, OneSeededGameIsPlayedMoveForMoveAsRecorded) {
+  std::vector<std::string> played;
+  ASSERT_EQ(run(1, 3, Policy::Random, {}, &played).fault, "");
+  std::ifstream file(BLEFINO_SEEDED_GAME);
+  std::vector<std::string> kept;
+  for (std::string line; std::getline(file, line);) kept.push_back(line);
+  ASSERT_FALSE(kept.empty()) << BLEFINO_SEEDED_GAME;
+  for (std::size_t i = 0; i < std::max(kept.size(), played.size()); ++i) {
+    const std::string want = i < kept.size() ? kept[i] : "(the record ends)";
+    const std::string got = i < played.size() ? played[i] : "(the game ends)";
+    ASSERT_EQ(got, want) << "line " << i + 1 << " of " << BLEFINO_SEEDED_GAME;
   }
 }
 

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "tools/sim/scripted.h"
 
@@ -15,7 +16,8 @@ using blefino::sim::PlayStats;
 namespace {
 
 const char* kUsage =
-    "usage: blefino-sim [--games N] [--seed S] [--human random|trusting|doubting|honest] [--json]\n"
+    "usage: blefino-sim [--games N] [--seed S] [--human random|trusting|doubting|honest]\n"
+    "                   [--json | --record]\n"
     "       blefino-sim --help | --version\n";
 
 int bad_argument(const std::string& what) {
@@ -58,6 +60,7 @@ int main(int argc, char** argv) {
   std::uint64_t seed = std::random_device{}();
   sim::Policy policy = sim::Policy::Random;
   bool json = false;
+  bool record = false;  // every move of the games, one line each, instead of the figures
 
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -78,6 +81,8 @@ int main(int argc, char** argv) {
                             std::string(v ? v : "") + "'");
     } else if (arg == "--json") {
       json = true;
+    } else if (arg == "--record") {
+      record = true;
     } else if (arg == "--help" || arg == "-h") {
       std::fputs(kUsage, stdout);
       return 0;
@@ -90,13 +95,18 @@ int main(int argc, char** argv) {
   }
 
   const auto start = std::chrono::steady_clock::now();
-  const sim::RunResult r = sim::run(games, seed, policy);
+  std::vector<std::string> lines;
+  const sim::RunResult r = sim::run(games, seed, policy, {}, record ? &lines : nullptr);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   if (!r.fault.empty()) {
     std::fprintf(stderr, "blefino-sim: %s, in game %llu\n", r.fault.c_str(),
                  (unsigned long long)r.stats.games);
     return 1;
+  }
+  if (record) {
+    for (const std::string& line : lines) std::printf("%s\n", line.c_str());
+    return 0;
   }
   const PlayStats& s = r.stats;
   const double gps = seconds > 0 ? s.games / seconds : 0.0;

@@ -1,6 +1,9 @@
 #include "tools/sim/scripted.h"
 
 #include <array>
+#include <optional>
+
+#include "core/table_view.h"
 
 namespace blefino::sim {
 
@@ -35,6 +38,7 @@ const char* policy_name(Policy p) {
 Answer ScriptedHost::message(const std::string& text, const std::string& title, Icon icon,
                              Buttons buttons) {
   if (keep_messages) shown.push_back({text, title, icon, buttons});
+  if (record) record->push_back("окно «" + title + "»: " + text);
   if (asks_yes_no(buttons)) {
     ++games_finished;
     pauses_this_game = 0;
@@ -90,6 +94,30 @@ void Tally::played(Seat who, Play what) {
   }
 }
 
+void Recorder::dealt(Seat first, int, int) {
+  words_.dealt(first, 0, 0);
+  lines_.push_back("сдача: " + g_.seat(Seat::Cpu1).name + " и " + g_.seat(Seat::Cpu2).name +
+                   ", первый ход: " + (first == Seat::Human ? "игрок" : g_.seat(first).name));
+}
+
+void Recorder::played(Seat who, Play what) {
+  words_.played(who, what);
+  for (std::string& line : words_.take_new()) {
+    // What lies face down, for the record's reader.
+    if (what != Play::Believed && what != Play::Doubted && what != Play::RefusedImpossible) {
+      line += " [";
+      for (int i = 1; i <= g_.batch.count(); ++i)
+        line += (i > 1 ? ", " : "") + card_words(g_.batch.item(i));
+      line += "]";
+    }
+    lines_.push_back(std::move(line));
+  }
+}
+
+void Recorder::handed_over() {
+  lines_.push_back("ход игрока: " + line_text(g_.seat(Seat::Human).said));
+}
+
 void Tally::ended(Result result) {
   switch (result) {
     case Result::Win:
@@ -105,6 +133,7 @@ void Tally::ended(Result result) {
 }
 
 void ScriptedHuman::lay(Game& g, int position) {
+  note("кладёт " + card_words(g.hand(Seat::Human).item(position)));
   const int before = g.hand(Seat::Human).count();
   press_card(g, position);
   if (!g.stopped && g.hand(Seat::Human).count() == before && g.raised_slot == position)
@@ -144,11 +173,15 @@ bool ScriptedHuman::act_random(Game& g) {
   int a = pick(n);
   if (a < nc) return lay(g, cards[static_cast<std::size_t>(a)]), true;
   a -= nc;
-  if (a < nr) return click_rank(g, ranks[static_cast<std::size_t>(a)]), true;
+  if (a < nr) {
+    note("заявка " + std::string(kRankCaptions[ranks[static_cast<std::size_t>(a)]]));
+    return click_rank(g, ranks[static_cast<std::size_t>(a)]), true;
+  }
   a -= nr;
-  if (main && a-- == 0) return press_main(g), true;
-  if (show && a-- == 0) return press_show_cards(g), true;
-  if (veru && a-- == 0) return press_veru(g), true;
+  if (main && a-- == 0) return note("«Нажмите на кнопку»"), press_main(g), true;
+  if (show && a-- == 0) return note("«Открыть карты»"), press_show_cards(g), true;
+  if (veru && a-- == 0) return note("«Верю»"), press_veru(g), true;
+  note("«Не верю»");
   press_neveru(g);
   return true;
 }
@@ -156,10 +189,12 @@ bool ScriptedHuman::act_random(Game& g) {
 // Answers every claim the same way; opens rounds with one random card.
 bool ScriptedHuman::act_answering(Game& g, bool believe) {
   if (can_answer(g)) {
+    note(believe ? "«Верю»" : "«Не верю»");
     believe ? press_veru(g) : press_neveru(g);
     return true;
   }
   if (can_press_main(g)) {
+    note("«Нажмите на кнопку»");
     press_main(g);
     return true;
   }
@@ -173,10 +208,12 @@ bool ScriptedHuman::act_answering(Game& g, bool believe) {
 // Opens rounds with all its cards of one rank, claiming that rank; believes every claim.
 bool ScriptedHuman::act_honest(Game& g) {
   if (can_answer(g)) {
+    note("«Верю»");
     press_veru(g);
     return true;
   }
   if (can_press_main(g)) {
+    note("«Нажмите на кнопку»");
     press_main(g);
     return true;
   }
@@ -193,7 +230,8 @@ bool ScriptedHuman::act_honest(Game& g) {
 }
 
 RunResult run(std::uint64_t games, std::uint64_t seed, Policy policy,
-              const std::function<void(const Game&)>& after_step) {
+              const std::function<void(const Game&)>& after_step,
+              std::vector<std::string>* record) {
   RunResult result;
   if (games == 0) return result;
   ScriptedHost host(games);
@@ -201,9 +239,13 @@ RunResult run(std::uint64_t games, std::uint64_t seed, Policy policy,
   ComputerOpponents opponents;
   Game g(host, rng, opponents);
   Tally tally;
-  g.observer = &tally;
+  std::optional<Recorder> recorder;
+  if (record) recorder.emplace(g, *record);
+  Observers observers{&tally, recorder ? &*recorder : nullptr};
+  g.observer = &observers;
   g.settings.player_name = "Игрок";
   ScriptedHuman human(policy, seed ^ 0x9E3779B97F4A7C15ULL);
+  host.record = human.record = record;
 
   try {
     new_game(g);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/game.h"
+#include "core/narration.h"
 #include "opponents/opponents.h"
 
 namespace blefino::sim {
@@ -30,6 +31,7 @@ class ScriptedHost final : public Host {
   void pause() override {
     if (++pauses_this_game > kPauseLimit) throw std::runtime_error("a game that does not end");
     ++pauses;
+    if (record) record->push_back("пауза");
   }
   LocalDateTime now() override { return today; }
   void save_all(const Settings&) override { ++saves; }
@@ -47,6 +49,7 @@ class ScriptedHost final : public Host {
   static constexpr std::uint64_t kPauseLimit = 1'000'000;
   bool keep_messages = false;  // tests keep every message to inspect it
   std::vector<Shown> shown;
+  std::vector<std::string>* record = nullptr;  // a game's record: its boxes and pauses
 
  private:
   std::uint64_t games_wanted_;
@@ -59,7 +62,12 @@ class ScriptedHuman {
   // Makes one action through the handlers; false when no control allows any.
   bool act(Game& g);
 
+  std::vector<std::string>* record = nullptr;  // a game's record: what the human did
+
  private:
+  void note(const std::string& what) {
+    if (record) record->push_back("игрок: " + what);
+  }
   bool act_random(Game& g);
   bool act_answering(Game& g, bool believe);
   bool act_honest(Game& g);
@@ -93,6 +101,21 @@ class Tally final : public Observer {
   void ended(Result result) override;
 };
 
+// A game's record, one line a step: each deal, every move in words with the
+// cards really laid, every box, pause and hand-over, and each game's end.
+class Recorder final : public Observer {
+ public:
+  Recorder(const Game& g, std::vector<std::string>& lines) : g_(g), lines_(lines), words_(g) {}
+  void dealt(Seat first, int portrait1, int portrait2) override;
+  void played(Seat who, Play what) override;
+  void handed_over() override;
+
+ private:
+  const Game& g_;
+  std::vector<std::string>& lines_;
+  Narrator words_;
+};
+
 struct RunResult {
   PlayStats stats;
   std::uint64_t handler_calls = 0;
@@ -100,8 +123,10 @@ struct RunResult {
 };
 
 // Plays `games` complete games as one run of the program would. `after_step`
-// runs after every handler call (tests check the table there).
+// runs after every handler call (tests check the table there); `record`, when
+// given, gets the games' record.
 RunResult run(std::uint64_t games, std::uint64_t seed, Policy policy,
-              const std::function<void(const Game&)>& after_step = {});
+              const std::function<void(const Game&)>& after_step = {},
+              std::vector<std::string>* record = nullptr);
 
 }  // namespace blefino::sim
