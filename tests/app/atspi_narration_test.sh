@@ -47,12 +47,14 @@ fail() {
   exit 1
 }
 
+# (The start-up's own timings are no events of the game.)
+events() { grep '^blefino-trace: ' "$trace" | grep -v '^blefino-trace: start-up '; }
 seen=0
 next_event() {
   for _ in $(seq 1200); do
-    if [ "$(grep -c '^blefino-trace: ' "$trace")" -gt "$seen" ]; then
+    if [ "$(events | wc -l)" -gt "$seen" ]; then
       seen=$((seen + 1))
-      event=$(grep '^blefino-trace: ' "$trace" | sed -n "${seen}p" | cut -d' ' -f2-)
+      event=$(events | sed -n "${seen}p" | cut -d' ' -f2-)
       return 0
     fi
     kill -0 "$pid" 2>/dev/null || fail "blefino ended"
