@@ -65,6 +65,7 @@ int main(int argc, char* argv[]) {
   blefino::Game g(trace ? static_cast<blefino::Host&>(tracing_host) : host, rng, opponents);
   if (trace) g.observer = &tracer;
   g.settings = store.load_at_startup();
+  g.level = store.load_level();
   // For trying the table out: shows the show-cards button from the first deal.
   g.open_cards_allowed = qEnvironmentVariableIntValue("BLEFINO_OPEN_CARDS") == 1;
 
@@ -75,7 +76,8 @@ int main(int argc, char* argv[]) {
   }
 
   blefino::Carddesk desk(blefino::view_of(g), blefino::events_for(g));
-  blefino::windows::install_game_menu(desk, g);  // the menu bar, its clock and the exit question
+  // The menu bar, its clock and the exit question.
+  blefino::windows::install_game_menu(desk, g, [&store](blefino::Level l) { store.save_level(l); });
   host.setWindow(&desk);
   if (const auto place = store.load_window()) desk.restorePlacement(*place);
   blefino::new_game(g);

@@ -15,7 +15,8 @@ using blefino::sim::PlayStats;
 namespace {
 
 const char* kUsage =
-    "usage: blefino-sim [--games N] [--seed S] [--human random|trusting|doubting|honest] [--json]\n"
+    "usage: blefino-sim [--games N] [--seed S] [--human random|trusting|doubting|honest|sensible]\n"
+    "                   [--level default|experienced] [--json]\n"
     "       blefino-sim --help | --version\n";
 
 int bad_argument(const std::string& what) {
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
   std::uint64_t games = 1000;
   std::uint64_t seed = std::random_device{}();
   sim::Policy policy = sim::Policy::Random;
+  Level level = Level::Default;
   bool json = false;
 
   for (int i = 1; i < argc; ++i) {
@@ -74,7 +76,12 @@ int main(int argc, char** argv) {
     } else if (arg == "--human") {
       const char* v = value();
       if (!v || !sim::parse_policy(v, policy))
-        return bad_argument("--human needs random, trusting, doubting or honest, got '" +
+        return bad_argument("--human needs random, trusting, doubting, honest or sensible, got '" +
+                            std::string(v ? v : "") + "'");
+    } else if (arg == "--level") {
+      const char* v = value();
+      if (!v || !sim::parse_level(v, level))
+        return bad_argument("--level needs default or experienced, got '" +
                             std::string(v ? v : "") + "'");
     } else if (arg == "--json") {
       json = true;
@@ -90,7 +97,7 @@ int main(int argc, char** argv) {
   }
 
   const auto start = std::chrono::steady_clock::now();
-  const sim::RunResult r = sim::run(games, seed, policy);
+  const sim::RunResult r = sim::run(games, seed, policy, {}, level);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   if (!r.fault.empty()) {
@@ -103,8 +110,9 @@ int main(int argc, char** argv) {
   const double mps = seconds > 0 ? s.moves / seconds : 0.0;
 
   if (json) {
-    std::printf("{\"games\": %llu, \"seed\": %llu, \"human\": \"%s\", ",
-                (unsigned long long)s.games, (unsigned long long)seed, sim::policy_name(policy));
+    std::printf("{\"games\": %llu, \"seed\": %llu, \"human\": \"%s\", \"level\": \"%s\", ",
+                (unsigned long long)s.games, (unsigned long long)seed, sim::policy_name(policy),
+                sim::level_name(level));
     std::printf("\"results\": {\"win\": %llu, \"loss\": %llu, \"draw\": %llu}, ",
                 (unsigned long long)s.wins, (unsigned long long)s.losses,
                 (unsigned long long)s.draws);
@@ -125,8 +133,10 @@ int main(int argc, char** argv) {
   }
 
   auto pct = [&](std::uint64_t n) { return s.games ? 100.0 * n / s.games : 0.0; };
-  std::printf("Blefino self-play: %llu games, human plays '%s', seed %llu\n",
-              (unsigned long long)s.games, sim::policy_name(policy), (unsigned long long)seed);
+  std::printf(
+      "Blefino self-play: %llu games, human plays '%s' against the %s opponents, seed %llu\n",
+      (unsigned long long)s.games, sim::policy_name(policy), sim::level_name(level),
+      (unsigned long long)seed);
   std::printf("  human won %llu (%.1f%%), lost %llu (%.1f%%), drew %llu (%.1f%%)\n",
               (unsigned long long)s.wins, pct(s.wins), (unsigned long long)s.losses, pct(s.losses),
               (unsigned long long)s.draws, pct(s.draws));
