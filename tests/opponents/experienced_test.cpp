@@ -40,11 +40,13 @@ TEST(Experienced, NoDecisionReadsAHiddenCard) {
         t.g.memory = g.memory;
         redeal_hidden(t.g, seat, shuffle);
         redealt += !(t.g.hand(Seat::Human) == g.hand(Seat::Human) && t.g.heap == g.heap);
-        const SeatView known = what_seat_knows(g, seat);
-        ASSERT_EQ(known, what_seat_knows(t.g, seat));
+        const SeatView known = what_seat_knows(g, seat), redealt_known = what_seat_knows(t.g, seat);
         MtRandom a(positions), b(positions);
-        ASSERT_EQ(decide(known, character_of(seat), a),
-                  decide(what_seat_knows(t.g, seat), character_of(seat), b));
+        // The run stops at the first table that tells the two deals apart.
+        if (!(known == redealt_known) ||
+            !(decide(known, character_of(seat), a) == decide(redealt_known, character_of(seat), b)))
+          throw std::runtime_error("opponent " + std::to_string(static_cast<int>(seat) + 1) +
+                                   " told hidden cards apart");
         ++positions;
       }
     };
