@@ -86,6 +86,7 @@ int main(int argc, char* argv[]) {
   blefino::Observers observers{&narrator, trace ? &tracer : nullptr};
   g.observer = &observers;
   g.settings = store.load_at_startup();
+  g.level = store.load_level();
   // For trying the table out: shows the show-cards button from the first deal.
   g.open_cards_allowed = qEnvironmentVariableIntValue("BLEFINO_OPEN_CARDS") == 1;
   clock.step("settings");
@@ -105,7 +106,8 @@ int main(int argc, char* argv[]) {
   }
 
   blefino::Carddesk desk(blefino::view_of(g), blefino::events_for(g));
-  blefino::windows::install_game_menu(desk, g);  // the menu bar, its clock and the exit question
+  // The menu bar, its clock and the exit question.
+  blefino::windows::install_game_menu(desk, g, [&store](blefino::Level l) { store.save_level(l); });
   desk.followNarration(&narrator);
   host.setWindow(&desk);
   if (const auto place = store.load_window()) desk.restorePlacement(*place);

@@ -6,7 +6,6 @@
 // the name window on the screen.
 
 #include <chrono>
-
 #include <cstdint>
 #include <optional>
 

@@ -8,6 +8,7 @@
 
 #include "core/game_state.h"
 #include "core/host.h"
+#include "core/knowledge.h"
 #include "core/random.h"
 #include "core/stored_count.h"
 
@@ -60,6 +61,7 @@ struct Game : GameState {
   Random& rng;
   Opponents& opponents;
   Observer* observer = nullptr;
+  TableMemory memory;  // what each seat has seen happen; the experienced opponents decide by it
 
   // Grows with every new game: a routine that sees it change knows its game
   // is over and does nothing more on its behalf.
@@ -67,6 +69,8 @@ struct Game : GameState {
   bool stopped = false;  // the program is ending
 
   void tell(Seat who, Play what) {
+    if (what == Play::Believed || what == Play::Doubted || what == Play::RefusedImpossible)
+      memory.answered(who, what != Play::Believed);
     if (observer) observer->played(who, what);
   }
 };

@@ -71,6 +71,7 @@ struct GameState {
   bool show_cards_offered = false;  // the show-cards button is on the table
   bool open_cards_allowed = false;  // ... from the first deal (a testing aid)
   int back = 1;                     // the card back on the table
+  Level level = Level::Default;     // which opponents play; a change counts from their next move
 
   // What the opponents learn; lives for the whole run.
   std::int16_t human_believed = 0;

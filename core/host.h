@@ -32,6 +32,11 @@ struct Settings {
   std::string draw = "0";
 };
 
+// Who sits at the table with the human: the opponents as they always were,
+// or «Опытные соперники», who count the cards and read the human's habits.
+// Stored beside the five values, in a key of its own.
+enum class Level { Default, Experienced };
+
 class Host {
  public:
   virtual ~Host() = default;

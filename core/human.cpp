@@ -31,6 +31,7 @@ void lay_card(Game& g, int index) {
   Pile& hand = g.hand(Seat::Human);
   const CardCode card = hand.item(index);
   g.batch.add(card);
+  g.memory.laid(Seat::Human, card);
   if (!g.ranks_locked) claim(g, rank_of(card));
   hand.remove(index);
   g.raised_slot = 0;  // the card sliding into the place has not been chosen: it stays down
@@ -93,6 +94,7 @@ void arrange_human_hand(Game& g) {
 }
 
 void take_round(Game& g, Seat taker) {
+  g.memory.settled(g.batch, g.claimed_rank, taker);
   g.seat(Seat::Cpu1).laid.clear();
   g.seat(Seat::Cpu2).laid.clear();
   move_all(g.batch, g.hand(taker));
@@ -101,6 +103,7 @@ void take_round(Game& g, Seat taker) {
 }
 
 void round_to_discard(Game& g, bool cpu1_sees, bool cpu2_sees) {
+  g.memory.settled(g.batch, g.claimed_rank, std::nullopt);
   for (CardCode c : g.batch) {
     g.discard.add(c);
     if (cpu1_sees) g.seat(Seat::Cpu1).known.add(c);

@@ -22,6 +22,7 @@ std::array<CardCode, 37> shuffled_pack(Random& rng) {
 
 void new_game(Game& g) {
   ++g.generation;
+  g.memory.dealt();
   for (SeatState& s : g.seats) {
     s.hand.clear();
     s.laid.clear();

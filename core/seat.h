@@ -22,6 +22,7 @@ struct PerSeat {
   auto end() { return values.end(); }
   auto begin() const { return values.begin(); }
   auto end() const { return values.end(); }
+  friend bool operator==(const PerSeat&, const PerSeat&) = default;
 };
 
 }  // namespace blefino

@@ -4,13 +4,17 @@
 
 #include <array>
 
+#include "opponents/experienced.h"
 #include "opponents/opponents.h"
 
 namespace blefino {
 
 const OpponentRules& rules_of(Seat who) { return who == Seat::Cpu1 ? cpu1_rules() : cpu2_rules(); }
 
-Next ComputerOpponents::move(Game& game, Seat who) { return opponent_move(game, rules_of(who)); }
+Next ComputerOpponents::move(Game& game, Seat who) {
+  if (game.level == Level::Experienced) return experienced_move(game, who);
+  return opponent_move(game, rules_of(who));
+}
 
 int claimed_rank_count(const Game& g, const Pile& list) {
   int n = 0;
@@ -24,18 +28,18 @@ long roll_against_record(Game& g, long total) {
   return total == 0 ? round_half_even(g.rng.next()) : round_half_even(total * g.rng.next());
 }
 
-namespace {
-
 void lay(Game& g, Seat who, int position) {
   Pile& hand = g.hand(who);
   const CardCode c = hand.item(position);
   g.batch.add(c);
   g.seat(who).laid.add(c);
+  g.memory.laid(who, c);
   hand.remove(position);
 }
 
-// The batch an opponent has just laid lies face down, unless the cards are shown.
 void batch_laid(Game& g) { g.batch_face_up = g.show_cards; }
+
+namespace {
 
 // The player before `who` in the order of moves: the one whose batch it answers.
 Seat claimer_before(const Game& g, Seat who) {

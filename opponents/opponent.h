@@ -30,6 +30,11 @@ int claimed_rank_count(const Game& g, const Pile& list);
 // full 16-bit counters cannot overflow.
 long roll_against_record(Game& g, long total);
 
+// Lays the card at `position` of `who`'s hand face down into the batch.
+void lay(Game& g, Seat who, int position);
+// The batch an opponent has just laid lies face down, unless the cards are shown.
+void batch_laid(Game& g);
+
 Next opponent_move(Game& g, const OpponentRules& p);
 Next answer_claim(Game& g, const OpponentRules& p, int roll);
 Next settle(Game& g, const OpponentRules& p, bool believed);

@@ -154,4 +154,12 @@ std::optional<std::string> Store::load_window() { return read_value(kWindowKey, 
 
 void Store::save_window(const std::string& text) { save_value(kWindowKey, kWindowValue, text); }
 
+Level Store::load_level() {
+  return read_value(kOpponentsKey, kLevelValue) == "1" ? Level::Experienced : Level::Default;
+}
+
+void Store::save_level(Level level) {
+  save_value(kOpponentsKey, kLevelValue, level == Level::Experienced ? "1" : "0");
+}
+
 }  // namespace blefino::store

@@ -31,6 +31,11 @@ inline constexpr const char* kWindowKey = "SOFTWARE\\Talvik\\Blefino\\Window";
 #endif
 inline constexpr const char* kWindowValue = "table";
 
+// The opponents' level, in a key of its own on every system: "1" for
+// «Опытные соперники»; anything else, or nothing, is the default pair.
+inline constexpr const char* kOpponentsKey = "SOFTWARE\\Talvik\\Blefino\\Opponents";
+inline constexpr const char* kLevelValue = "level";
+
 inline constexpr const char* kDefaultName = "введите имя";
 inline constexpr const char* kDefaultSkin = "1";
 inline constexpr const char* kDefaultCount = "0";
@@ -105,6 +110,10 @@ class Store {
   // The table window's remembered place, or nothing the first time.
   std::optional<std::string> load_window();
   void save_window(const std::string& text);
+
+  // The opponents the player chose, the default pair the first time.
+  Level load_level();
+  void save_level(Level level);
 
  private:
   void show_error(int number, const std::string& description);

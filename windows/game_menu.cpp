@@ -1,6 +1,8 @@
 #include "windows/game_menu.h"
 
+#include <QAction>
 #include <QMainWindow>
+#include <QSignalBlocker>
 
 #include "core/game.h"
 #include "windows/about.h"
@@ -11,7 +13,7 @@
 
 namespace blefino::windows {
 
-GameMenu install_game_menu(QMainWindow& window, Game& g) {
+GameMenu install_game_menu(QMainWindow& window, Game& g, std::function<void(Level)> keep_level) {
   AskFn ask = [&g](const std::string& text, const std::string& title, Icon icon, Buttons buttons) {
     return g.host.message(text, title, icon, buttons);
   };
@@ -22,6 +24,11 @@ GameMenu install_game_menu(QMainWindow& window, Game& g) {
   actions.new_game = [&g] {
     new_game(g);
     g.host.show_model();
+  };
+  // The opponents change from their next move on; the choice is kept at once.
+  actions.experienced = [&g, keep = std::move(keep_level)](bool on) {
+    g.level = on ? Level::Experienced : Level::Default;
+    if (keep) keep(g.level);
   };
   // Each window is made afresh at every opening, so it always shows what is
   // current, and is gone again when it closes.
@@ -49,6 +56,10 @@ GameMenu install_game_menu(QMainWindow& window, Game& g) {
 
   GameMenu out;
   out.menu = install_main_menu(window, std::move(actions));
+  {
+    const QSignalBlocker quiet(out.menu.mnu_level);  // showing the level is no choice of it
+    out.menu.mnu_level->setChecked(g.level == Level::Experienced);
+  }
   out.exit_question = new ExitQuestion(window, ask, [&g] { quit(g); });
   return out;
 }

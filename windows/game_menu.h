@@ -2,6 +2,9 @@
 // The menu bar of the table window wired to the game: new game, card backs,
 // statistics, rules, about and the exit question on the menu and close box.
 
+#include <functional>
+
+#include "core/host.h"
 #include "windows/main_menu.h"
 
 class QMainWindow;
@@ -20,6 +23,8 @@ struct GameMenu {
 };
 
 // Messages go through g.host; ending the program is the game's quit().
-GameMenu install_game_menu(QMainWindow& window, Game& g);
+// «Опытные соперники» shows g.level and changes it; `keep_level` stores the choice.
+GameMenu install_game_menu(QMainWindow& window, Game& g,
+                           std::function<void(Level)> keep_level = {});
 
 }  // namespace blefino::windows

@@ -52,6 +52,13 @@ MainMenu install_main_menu(QMainWindow& window, MenuActions actions) {
   m.mnu_file->setObjectName(QStringLiteral("mnu_file"));
   m.mnu_start_game = entry(m.mnu_file, QStringLiteral("Новая игра"), Qt::Key_F2, "mnu_start_game",
                            std::move(actions.new_game));
+  m.mnu_level = m.mnu_file->addAction(QStringLiteral("Опытные соперники"));
+  m.mnu_level->setObjectName(QStringLiteral("mnu_level"));
+  m.mnu_level->setCheckable(true);
+  QObject::connect(m.mnu_level, &QAction::toggled, m.mnu_level,
+                   [action = std::move(actions.experienced)](bool on) {
+                     if (action) action(on);
+                   });
   m.mnu_file->addSeparator();
   // All in Cyrillic letters: it looks as it always has, and a voice reads it right.
   m.mnu_choicechirt = entry(m.mnu_file, QStringLiteral("Рубашка..."), Qt::Key_F3, "mnu_choicechirt",

@@ -15,7 +15,8 @@ namespace blefino::windows {
 
 // What each entry does. Empty entries do nothing.
 struct MenuActions {
-  std::function<void()> new_game;     // "Новая игра", F2
+  std::function<void()> new_game;  // "Новая игра", F2
+  std::function<void(bool)> experienced;  // "Опытные соперники", a check item: ticked or not
   std::function<void()> choose_back;  // "Рубашка...", F3
   std::function<void()> statistics;   // "Статистика...", F4
   std::function<void()> exit;         // "Выход", F12
@@ -26,6 +27,7 @@ struct MenuActions {
 struct MainMenu {
   QMenu* mnu_file = nullptr;
   QAction* mnu_start_game = nullptr;
+  QAction* mnu_level = nullptr;
   QAction* mnu_choicechirt = nullptr;
   QAction* mnu_stat = nullptr;
   QAction* mnu_exit = nullptr;

@@ -80,6 +80,17 @@ TEST_F(IniTest, TheFileIsTheOneQtsIniSettingsWriteAndReadsBackAsSaved) {
   EXPECT_TRUE(shown.empty());
 }
 
+// The opponents' level is a section of its own, which a save of the five keeps.
+TEST_F(IniTest, TheLevelIsASectionOfItsOwn) {
+  store.load_at_startup();
+  store.save_level(Level::Experienced);
+  store.save_all({"Петя", "3", "1", "2", "0"});
+  EXPECT_EQ(file_bytes(ini_path()),
+            "[Parameters]\nname=Петя\nskin=3\n\n[Statistics]\ndraw=0\nloss=2\nwin=1\n\n"
+            "[Opponents]\nlevel=1\n");
+  EXPECT_EQ(Store(backend, tell).load_level(), Level::Experienced);
+}
+
 // Junk, a quote never closed, a line ending in a backslash, a header missing its bracket,
 // names in any letter case, 255 letters (254 are read): every value that can be read is
 // kept (an empty one, a list as its items), and the next save writes a clean file.

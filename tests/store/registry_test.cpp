@@ -74,6 +74,12 @@ int main() {
   const Settings hand = store.load_at_startup();
   CHECK(hand.win == "42" && hand.loss == "" && hand.draw == "7");
 
+  // The opponents' level, in a key of its own.
+  CHECK(store.load_level() == Level::Default);
+  store.save_level(Level::Experienced);
+  CHECK(raw(kOpponentsKey, "level") == std::string("1\0", 2));
+  CHECK(store.load_level() == Level::Experienced && store.load_at_startup().draw == "7");
+
   // A key the registry cannot hold (its name is too long) is reported, not hidden.
   const std::string bad = "SOFTWARE\\Talvik\\" + std::string(300, 'x');
   CHECK(!backend.create_key(bad) && !backend.write_value(bad, "win", "1") &&

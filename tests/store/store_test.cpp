@@ -47,6 +47,26 @@ TEST_F(StoreTest, AStartLoadsWhatIsStoredAndWritesBackWhatWasMissingOrRefused) {
   EXPECT_TRUE(shown.empty());
 }
 
+// The opponents' level has a key of its own: only "1" is the experienced pair,
+// and neither loading nor saving it touches the five values.
+TEST_F(StoreTest, TheLevelIsKeptInAKeyOfItsOwn) {
+  const Settings five{"Петя", "3", "1", "2", "0"};
+  backend.keys = keys_of(five);
+  EXPECT_EQ(store.load_level(), Level::Default);  // never chosen
+  store.save_level(Level::Experienced);
+  EXPECT_EQ(store.load_level(), Level::Experienced);
+  EXPECT_EQ(backend.keys[kOpponentsKey], (MemoryBackend::Values{{"level", "1"}}));
+  store.save_level(Level::Default);
+  EXPECT_EQ(backend.keys[kOpponentsKey]["level"], "0");
+  for (const char* text : {"2", "", "experienced", "1 "}) {
+    backend.keys[kOpponentsKey]["level"] = text;
+    EXPECT_EQ(store.load_level(), Level::Default) << text;
+  }
+  backend.keys.erase(kOpponentsKey);
+  EXPECT_EQ(backend.keys, keys_of(five));
+  EXPECT_TRUE(shown.empty());
+}
+
 // Whatever goes wrong inside the store is shown, and the game goes on.
 TEST_F(StoreTest, UnexpectedErrorsAreShownAndTheGameGoesOn) {
   backend.throw_message = "disk on fire";

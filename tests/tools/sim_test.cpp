@@ -75,7 +75,7 @@ TEST(SelfPlay, TheSameSeedPlaysTheSameGames) {
 // rules, the rolls or their order shows as the first line that differs.
 TEST(SelfPlay, OneSeededGameIsPlayedMoveForMoveAsRecorded) {
   std::vector<std::string> played;
-  ASSERT_EQ(run(1, 3, Policy::Random, {}, &played).fault, "");
+  ASSERT_EQ(run(1, 3, Policy::Random, {}, Level::Default, &played).fault, "");
   std::ifstream file(BLEFINO_SEEDED_GAME);
   std::vector<std::string> kept;
   for (std::string line; std::getline(file, line);) kept.push_back(line);

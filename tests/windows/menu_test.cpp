@@ -3,6 +3,7 @@
 #include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QMainWindow>
 #include <QMenu>
@@ -83,6 +84,26 @@ TEST(Menu, EachKeyOpensItsWindowF2DealsAtOnceAndTheResetIsSaved) {
   for (QMenu* m : {table.menu.menu.mnu_file, table.menu.menu.mnu_inf})
     for (QAction* a : m->actions())
       EXPECT_FALSE(a->text().contains(mixed)) << a->text().toStdString();
+}
+
+// «Опытные соперники» is a check item of «Файл» showing the level; each
+// choice changes the game's opponents and is kept at once.
+TEST(Menu, TheOpponentsLevelIsACheckItemKeptAtOnce) {
+  blefino::testing::Table t;
+  t.g.level = Level::Experienced;
+  QMainWindow window;
+  std::vector<Level> kept;
+  const GameMenu m = install_game_menu(window, t.g, [&kept](Level l) { kept.push_back(l); });
+  QAction* item = m.menu.mnu_level;
+  EXPECT_TRUE(m.menu.mnu_file->actions().contains(item));
+  EXPECT_EQ(item->text(), QStringLiteral("Опытные соперники"));
+  EXPECT_TRUE(item->isCheckable() && item->isChecked());
+  EXPECT_TRUE(kept.empty());
+  item->trigger();
+  EXPECT_EQ(t.g.level, Level::Default);
+  item->trigger();
+  EXPECT_EQ(t.g.level, Level::Experienced);
+  EXPECT_EQ(kept, (std::vector<Level>{Level::Default, Level::Experienced}));
 }
 
 // F12 and the close box ask first: Yes ends without saving, No plays on. The

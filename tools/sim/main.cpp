@@ -16,8 +16,8 @@ using blefino::sim::PlayStats;
 namespace {
 
 const char* kUsage =
-    "usage: blefino-sim [--games N] [--seed S] [--human random|trusting|doubting|honest]\n"
-    "                   [--json | --record]\n"
+    "usage: blefino-sim [--games N] [--seed S] [--human random|trusting|doubting|honest|sensible]\n"
+    "                   [--level default|experienced] [--json | --record]\n"
     "       blefino-sim --help | --version\n";
 
 int bad_argument(const std::string& what) {
@@ -59,6 +59,7 @@ int main(int argc, char** argv) {
   std::uint64_t games = 1000;
   std::uint64_t seed = std::random_device{}();
   sim::Policy policy = sim::Policy::Random;
+  Level level = Level::Default;
   bool json = false;
   bool record = false;  // every move of the games, one line each, instead of the figures
 
@@ -77,7 +78,12 @@ int main(int argc, char** argv) {
     } else if (arg == "--human") {
       const char* v = value();
       if (!v || !sim::parse_policy(v, policy))
-        return bad_argument("--human needs random, trusting, doubting or honest, got '" +
+        return bad_argument("--human needs random, trusting, doubting, honest or sensible, got '" +
+                            std::string(v ? v : "") + "'");
+    } else if (arg == "--level") {
+      const char* v = value();
+      if (!v || !sim::parse_level(v, level))
+        return bad_argument("--level needs default or experienced, got '" +
                             std::string(v ? v : "") + "'");
     } else if (arg == "--json") {
       json = true;
@@ -96,7 +102,7 @@ int main(int argc, char** argv) {
 
   const auto start = std::chrono::steady_clock::now();
   std::vector<std::string> lines;
-  const sim::RunResult r = sim::run(games, seed, policy, {}, record ? &lines : nullptr);
+  const sim::RunResult r = sim::run(games, seed, policy, {}, level, record ? &lines : nullptr);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   if (!r.fault.empty()) {
@@ -113,8 +119,9 @@ int main(int argc, char** argv) {
   const double mps = seconds > 0 ? s.moves / seconds : 0.0;
 
   if (json) {
-    std::printf("{\"games\": %llu, \"seed\": %llu, \"human\": \"%s\", ",
-                (unsigned long long)s.games, (unsigned long long)seed, sim::policy_name(policy));
+    std::printf("{\"games\": %llu, \"seed\": %llu, \"human\": \"%s\", \"level\": \"%s\", ",
+                (unsigned long long)s.games, (unsigned long long)seed, sim::policy_name(policy),
+                sim::level_name(level));
     std::printf("\"results\": {\"win\": %llu, \"loss\": %llu, \"draw\": %llu}, ",
                 (unsigned long long)s.wins, (unsigned long long)s.losses,
                 (unsigned long long)s.draws);
@@ -135,8 +142,10 @@ int main(int argc, char** argv) {
   }
 
   auto pct = [&](std::uint64_t n) { return s.games ? 100.0 * n / s.games : 0.0; };
-  std::printf("Blefino self-play: %llu games, human plays '%s', seed %llu\n",
-              (unsigned long long)s.games, sim::policy_name(policy), (unsigned long long)seed);
+  std::printf(
+      "Blefino self-play: %llu games, human plays '%s' against the %s opponents, seed %llu\n",
+      (unsigned long long)s.games, sim::policy_name(policy), sim::level_name(level),
+      (unsigned long long)seed);
   std::printf("  human won %llu (%.1f%%), lost %llu (%.1f%%), drew %llu (%.1f%%)\n",
               (unsigned long long)s.wins, pct(s.wins), (unsigned long long)s.losses, pct(s.losses),
               (unsigned long long)s.draws, pct(s.draws));

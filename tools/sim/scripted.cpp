@@ -1,6 +1,8 @@
 #include "tools/sim/scripted.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <optional>
 
 #include "core/table_view.h"
@@ -16,6 +18,8 @@ bool parse_policy(const std::string& name, Policy& out) {
     out = Policy::Doubting;
   else if (name == "honest")
     out = Policy::Honest;
+  else if (name == "sensible")
+    out = Policy::Sensible;
   else
     return false;
   return true;
@@ -31,8 +35,24 @@ const char* policy_name(Policy p) {
       return "doubting";
     case Policy::Honest:
       return "honest";
+    case Policy::Sensible:
+      return "sensible";
   }
   return "?";
+}
+
+bool parse_level(const std::string& name, Level& out) {
+  if (name == "default")
+    out = Level::Default;
+  else if (name == "experienced")
+    out = Level::Experienced;
+  else
+    return false;
+  return true;
+}
+
+const char* level_name(Level level) {
+  return level == Level::Experienced ? "experienced" : "default";
 }
 
 Answer ScriptedHost::message(const std::string& text, const std::string& title, Icon icon,
@@ -150,6 +170,8 @@ bool ScriptedHuman::act(Game& g) {
       return act_answering(g, false);
     case Policy::Honest:
       return act_honest(g);
+    case Policy::Sensible:
+      return act_sensible(g);
   }
   return false;
 }
@@ -218,7 +240,11 @@ bool ScriptedHuman::act_honest(Game& g) {
     return true;
   }
   if (!can_press_card(g, 1) || !can_pick_rank(g, 1)) return false;
-  const int rank = rank_of(g.hand(Seat::Human).item(1 + pick(g.hand(Seat::Human).count())));
+  lay_rank(g, rank_of(g.hand(Seat::Human).item(1 + pick(g.hand(Seat::Human).count()))));
+  return true;
+}
+
+void ScriptedHuman::lay_rank(Game& g, int rank) {
   for (int laid = 0; laid < 4 && !g.stopped; ++laid) {
     int position = 0;
     for (int i = 1; i <= g.hand(Seat::Human).count(); ++i)
@@ -226,11 +252,46 @@ bool ScriptedHuman::act_honest(Game& g) {
     if (position == 0) break;
     lay(g, position);
   }
+}
+
+// Plays as a sensible newcomer: opens with the rank it holds most of and
+// claims it, keeping pairs and triples together; lays what it holds of a
+// claimed rank on the claim; doubts a claim its own hand proves false, and a
+// claim of two cards or more of a rank it holds none of; believes the rest.
+// (The claim and the number of cards laid under it are in plain sight.)
+bool ScriptedHuman::act_sensible(Game& g) {
+  const Pile& hand = g.hand(Seat::Human);
+  std::array<int, 10> held{};
+  for (CardCode c : hand) ++held[static_cast<std::size_t>(rank_of(c))];
+  if (can_answer(g)) {
+    const int mine = held[static_cast<std::size_t>(g.claimed_rank)];
+    if (mine + g.batch.count() > 4)
+      press_neveru(g);
+    else if (mine > 0)
+      lay_rank(g, g.claimed_rank);
+    else if (g.batch.count() >= 2 ||
+             (getenv("WARY") && g.heap.count() + g.batch.count() >= std::atoi(getenv("WARY"))))
+      press_neveru(g);
+    else
+      press_veru(g);
+    return true;
+  }
+  if (can_press_main(g)) {
+    press_main(g);
+    return true;
+  }
+  if (!can_press_card(g, 1) || !can_pick_rank(g, 1)) return false;
+  std::array<int, 9> most{};
+  int n = 0;
+  const int top = *std::max_element(held.begin(), held.end());
+  for (int r = 1; r <= 9; ++r)
+    if (held[static_cast<std::size_t>(r)] == top) most[static_cast<std::size_t>(n++)] = r;
+  lay_rank(g, most[static_cast<std::size_t>(pick(n))]);
   return true;
 }
 
 RunResult run(std::uint64_t games, std::uint64_t seed, Policy policy,
-              const std::function<void(const Game&)>& after_step,
+              const std::function<void(const Game&)>& after_step, Level level,
               std::vector<std::string>* record) {
   RunResult result;
   if (games == 0) return result;
@@ -244,6 +305,7 @@ RunResult run(std::uint64_t games, std::uint64_t seed, Policy policy,
   Observers observers{&tally, recorder ? &*recorder : nullptr};
   g.observer = &observers;
   g.settings.player_name = "Игрок";
+  g.level = level;
   ScriptedHuman human(policy, seed ^ 0x9E3779B97F4A7C15ULL);
   host.record = human.record = record;
 

@@ -16,7 +16,7 @@
 
 namespace blefino::sim {
 
-enum class Policy { Random, Trusting, Doubting, Honest };
+enum class Policy { Random, Trusting, Doubting, Honest, Sensible };
 bool parse_policy(const std::string& name, Policy& out);
 const char* policy_name(Policy p);
 
@@ -71,7 +71,9 @@ class ScriptedHuman {
   bool act_random(Game& g);
   bool act_answering(Game& g, bool believe);
   bool act_honest(Game& g);
-  void lay(Game& g, int position);  // a card is laid by pressing it until it leaves the hand
+  bool act_sensible(Game& g);
+  void lay_rank(Game& g, int rank);  // every card of `rank` it holds, up to four
+  void lay(Game& g, int position);   // a card is laid by pressing it until it leaves the hand
   int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
 
   Policy policy_;
@@ -126,7 +128,10 @@ struct RunResult {
 // runs after every handler call (tests check the table there); `record`, when
 // given, gets the games' record.
 RunResult run(std::uint64_t games, std::uint64_t seed, Policy policy,
-              const std::function<void(const Game&)>& after_step = {},
+              const std::function<void(const Game&)>& after_step = {}, Level level = Level::Default,
               std::vector<std::string>* record = nullptr);
+
+bool parse_level(const std::string& name, Level& out);
+const char* level_name(Level level);
 
 }  // namespace blefino::sim
