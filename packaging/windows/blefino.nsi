@@ -3,10 +3,11 @@
 ; shortcut and, if wanted, one on the desktop, and registers the uninstaller in
 ; "Apps & features". Uninstalling removes the program, never the player's name,
 ; card back and results (HKEY_CURRENT_USER\SOFTWARE\Talvik\Blefino).
-Unicode true
+; A 64-bit installer for a 64-bit game: it runs where the game can, and
+; needs no 32-bit layer (Wine without wine32, for one).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 !include MUI2.nsh
-!include x64.nsh
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Blefino"
 Name "Блефино"
@@ -40,14 +41,6 @@ VIAddVersionKey /LANG=1049 "LegalCopyright" "© 2025–2026 Talvik"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "Russian"
 
-Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP|MB_OK "Блефино работает только в 64-разрядной Windows." /SD IDOK
-    Abort
-  ${EndIf}
-  SetRegView 64
-FunctionEnd
-
 Section "Блефино" SecGame
   SectionIn RO
   SetShellVarContext all
@@ -79,10 +72,6 @@ SectionEnd
   !insertmacro MUI_DESCRIPTION_TEXT ${SecGame} "Игра: программа и ярлык в меню «Пуск»."
   !insertmacro MUI_DESCRIPTION_TEXT ${SecDesktop} "Ярлык для запуска игры с рабочего стола."
 !insertmacro MUI_FUNCTION_DESCRIPTION_END
-
-Function un.onInit
-  SetRegView 64
-FunctionEnd
 
 ; The player's settings and results in HKEY_CURRENT_USER stay for a later install.
 Section "Uninstall"

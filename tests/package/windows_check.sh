@@ -5,8 +5,9 @@
 # silently and leaves the program, its shortcuts and its entry in "Apps &
 # features"; --version answers; the installed game plays moves by mouse and by
 # keys to the end of a game under the trace switch; the result stays in the
-# registry across a restart; the uninstaller removes the program and its entry
-# but not the player's results. Screenshots go to build/windows/check/.
+# registry across a restart; a second start leaves one game running; the
+# uninstaller removes the program and its entry but not the player's results.
+# Screenshots go to build/windows/check/.
 # Usage: windows_check.sh SETUP.EXE WINDOWS_TESTS.EXE VERSION
 set -u
 if [ "${1:-}" != --inside ]; then
@@ -19,7 +20,13 @@ out=$(realpath build/windows)/check
 mkdir -p "$out"
 tmp=$(mktemp -d)
 trace=$tmp/trace
-export WINEPREFIX=$tmp/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=ru_RU.UTF-8
+# A Russian Windows: Wine takes its code page and language from the Russian
+# locale, and needs it installed to put Cyrillic names (the shortcuts) into
+# file names; it is made here, for this run only.
+mkdir -p "$tmp/locale" && localedef -i ru_RU -f UTF-8 "$tmp/locale/ru_RU.UTF-8" 2>/dev/null
+[ -d "$tmp/locale/ru_RU.UTF-8" ] || { echo "FAIL: cannot make the Russian locale (package locales)"; exit 1; }
+export LOCPATH=$tmp/locale LC_ALL=ru_RU.UTF-8
+export WINEPREFIX=$tmp/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Wine sees the host's fonts through fontconfig; a Windows machine has none of
 # them, so Wine gets an empty font configuration and keeps to its own faces.
 cat >"$tmp/fonts.conf" <<CONF
@@ -167,6 +174,10 @@ win=$(timeout 30 xdotool search --sync --onlyvisible --name '^Игровое п�
 [ -n "$win" ] || fail "no table after the restart"
 sleep 2
 import -window root "$out/restart.png"
+# A second start hands over to the running game and ends.
+FONTCONFIG_FILE=$tmp/fonts.conf timeout 60 "$wine" "$exe" 2>/dev/null || fail "a second copy did not end by itself"
+kill -0 "$pid" 2>/dev/null || fail "the first copy ended when a second started"
+[ "$(xdotool search --onlyvisible --name '^Игровое поле$' | wc -l)" = 1 ] || fail "two tables after a second start"
 xdotool windowactivate --sync "$win" key --clearmodifiers alt+F4
 box=$(timeout 30 xdotool search --sync --onlyvisible --name '^Завершение$' | head -1)
 [ -n "$box" ] || fail "no exit question"
