@@ -103,6 +103,16 @@ if [ ! -f "$tree/configure" ]; then
   mv "$tree.part" "$tree"
 fi
 
+# Qt 6.4's Windows style still names two of the parts left out above; the
+# patches in patches/ mend that. They only make these flags build at all, so
+# they are not part of the key: no Qt without them can have been kept.
+for patch in "$here"/patches/*.patch; do
+  applied="$tree/.blefino-$(basename "$patch").applied"
+  [ -f "$applied" ] && continue
+  patch -d "$tree" -p1 --forward --quiet <"$patch"
+  touch "$applied"
+done
+
 build="$cache/build-qt-$upstream-win64-$key"
 # Qt's own CMake files name the toolchain for every later build against this
 # Qt, so it is kept beside them rather than in one checkout.
