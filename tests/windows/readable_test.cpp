@@ -58,7 +58,8 @@ void expect_texts_fit(QWidget& window) {
     const std::string where = window.objectName().toStdString() + " \"" + text.toStdString() + "\"";
     EXPECT_LE(need.width(), box.width()) << where;
     EXPECT_LE(need.height(), box.height()) << where;
-    EXPECT_TRUE(fonts::kFamilies.contains(QFontInfo(w->font()).family())) << where;
+    const QString family = QFontInfo(w->font()).family();
+    EXPECT_TRUE(fonts::kFamilies.contains(family)) << where << " is set in " << family.toStdString();
     ++checked;
   }
   EXPECT_GT(checked, 0) << window.objectName().toStdString();
