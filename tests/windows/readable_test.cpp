@@ -59,7 +59,8 @@ void expect_texts_fit(QWidget& window) {
     EXPECT_LE(need.width(), box.width()) << where;
     EXPECT_LE(need.height(), box.height()) << where;
     const QString family = QFontInfo(w->font()).family();
-    EXPECT_TRUE(fonts::kFamilies.contains(family)) << where << " is set in " << family.toStdString();
+    EXPECT_TRUE(fonts::kFamilies.contains(family))
+        << where << " is set in " << family.toStdString();
     ++checked;
   }
   EXPECT_GT(checked, 0) << window.objectName().toStdString();
