@@ -1,6 +1,11 @@
 #include "app/command_line.h"
 
+#include <string>
 #include <string_view>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #ifndef BLEFINO_VERSION
 #error "the build passes the program's version as BLEFINO_VERSION"
@@ -32,6 +37,34 @@ constexpr const char* kUsage =
     "~/.config/Talvik/Blefino.ini (или $XDG_CONFIG_HOME/Talvik/Blefino.ini).\n";
 #endif
 
+// Writes UTF-8 `text` to `f`. On Windows the program is built for windows,
+// not for the console, so started from a console window it has no standard
+// streams of its own: the answer goes to the console it was started from, in
+// wide characters that show right whatever the console's code page. A stream
+// sent to a file or a pipe gets UTF-8.
+void put(std::FILE* f, const std::string& text) {
+#ifdef _WIN32
+  if (f == stdout || f == stderr) {
+    HANDLE h = GetStdHandle(f == stdout ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+    if ((h == nullptr || h == INVALID_HANDLE_VALUE) &&
+        (AttachConsole(ATTACH_PARENT_PROCESS) || GetLastError() == ERROR_ACCESS_DENIED))
+      h = CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                      OPEN_EXISTING, 0, nullptr);
+    DWORD mode = 0;
+    if (h != nullptr && h != INVALID_HANDLE_VALUE && GetConsoleMode(h, &mode)) {
+      const int size = static_cast<int>(text.size());
+      std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0), L'\0');
+      MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(),
+                          static_cast<int>(wide.size()));
+      DWORD written = 0;
+      WriteConsoleW(h, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+      return;
+    }
+  }
+#endif
+  std::fputs(text.c_str(), f);
+}
+
 }  // namespace
 
 std::optional<int> answer_command_line(int argc, const char* const* argv, std::FILE* out,
@@ -46,16 +79,16 @@ std::optional<int> answer_command_line(int argc, const char* const* argv, std::F
     } else if (arg == "--version") {
       version = true;
     } else {
-      std::fprintf(err, "blefino: неизвестный параметр «%s»\n\n%s", argv[i], kUsage);
+      put(err, std::string("blefino: неизвестный параметр «") + argv[i] + "»\n\n" + kUsage);
       return 2;
     }
   }
   if (help) {
-    std::fputs(kUsage, out);
+    put(out, kUsage);
     return 0;
   }
   if (version) {
-    std::fputs("Блефино (blefino) " BLEFINO_VERSION "\n", out);
+    put(out, "Блефино (blefino) " BLEFINO_VERSION "\n");
     return 0;
   }
   return std::nullopt;

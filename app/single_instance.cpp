@@ -23,12 +23,18 @@ SingleInstance::SingleInstance(const QString& folder)
   // however old it is.
   lock_.setStaleLockTime(0);
   // One name per settings folder, and so per player; short enough for any
-  // socket path.
+  // socket path. On Unix the socket goes into the player's own runtime folder
+  // where there is one, not into the shared /tmp; Windows names a pipe.
   server_name_ = QStringLiteral("Blefino-") +
                  QString::fromLatin1(QCryptographicHash::hash(QDir(folder).absolutePath().toUtf8(),
                                                               QCryptographicHash::Sha1)
                                          .toHex()
                                          .left(16));
+#ifndef Q_OS_WIN
+  const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (!runtime.isEmpty() && QDir(runtime).exists())
+    server_name_ = QDir(runtime).filePath(server_name_);
+#endif
   locked_ = lock_.tryLock(0);
   lock_error_ = lock_.error();
 }

@@ -5,11 +5,12 @@
 #   play: only what building the game needs; extra packages are added (scripts/package adds its tools)
 set -euo pipefail
 
-# Building and playing: the compiler, CMake, Qt, and the faces the windows use
-# (Liberation Sans for their text, DejaVu Sans for the cards' corners).
+# Building and playing: the compiler, CMake, Qt, the faces the windows use
+# (Liberation Sans for their text, DejaVu Sans for the cards' corners), and
+# rsvg-convert to render the icon's fixed sizes.
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2
+  qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2 librsvg2-bin
 )
 # Testing: the test and benchmark libraries, a virtual X server and a window
 # manager to click through the real windows, the accessibility bus, a session
@@ -27,9 +28,12 @@ else
 fi
 packages+=("$@")
 
+# A package whose triggers are still to run (a man-db or icon cache update
+# after another install) is installed as far as using it goes.
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null |
+    grep -Eq "^install ok (installed|triggers-pending|triggers-awaited)$" || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 

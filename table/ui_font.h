@@ -11,11 +11,20 @@
 
 namespace blefino::fonts {
 
-inline const QString kFamily = QStringLiteral("Liberation Sans");
+// On Windows the face is the system's own: Microsoft Sans Serif is the
+// TrueType "MS Sans Serif" of every Windows since 2000 (Wine has a scalable
+// "MS Sans Serif"), Tahoma its successor in dialogs.
+#ifdef Q_OS_WIN
+inline const QStringList kFamilies = {QStringLiteral("Microsoft Sans Serif"),
+                                      QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma")};
+#else
+inline const QStringList kFamilies = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                      QStringLiteral("Arial")};
+#endif
 
 inline QFont ui_font(bool bold = false) {
   QFont f;
-  f.setFamilies({kFamily, QStringLiteral("Arimo"), QStringLiteral("Arial")});
+  f.setFamilies(kFamilies);
   f.setStyleHint(QFont::SansSerif);
   f.setBold(bold);
   return f;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QLockFile>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -23,6 +24,19 @@ TEST(SingleInstance, ACopyThatHoldsTheLockButDoesNotAnswerKeepsOthersOut) {
   EXPECT_TRUE(SingleInstance(settings.filePath("Blefino.lock/Talvik")).first());
   held.unlock();
   EXPECT_TRUE(SingleInstance(settings.path()).first());
+}
+
+// The knock goes through the player's runtime folder where there is one.
+TEST(SingleInstance, ListensInThePlayersRuntimeFolder) {
+  QTemporaryDir settings, runtime;
+  const bool was_set = qEnvironmentVariableIsSet("XDG_RUNTIME_DIR");
+  const QByteArray before = qgetenv("XDG_RUNTIME_DIR");
+  qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+  SingleInstance first(settings.path());
+  first.listen({});
+  was_set ? qputenv("XDG_RUNTIME_DIR", before) : qunsetenv("XDG_RUNTIME_DIR");
+  const QStringList sockets = QDir(runtime.path()).entryList({"Blefino-*"}, QDir::System);
+  EXPECT_EQ(sockets.size(), 1) << sockets.join(' ').toStdString();
 }
 
 TEST(SingleInstance, AKnockRestoresTheMinimisedTable) {

@@ -19,10 +19,27 @@ root=$tmp/root/usr
 step "desktop entry"
 desktop-file-validate "$root/share/applications/blefino.desktop"
 
+# Found by its English and its Russian name and words alike.
+for key in "Name=Blefino" "Name\[ru\]=Блефино" "Keywords=.*bluff" "Keywords\[ru\]=.*блеф"; do
+  grep -q "^$key" "$root/share/applications/blefino.desktop" || fail "the desktop entry lacks $key"
+done
+
 step "AppStream description"
 metainfo=$(echo "$root"/share/metainfo/*.metainfo.xml)
 appstreamcli validate --no-net "$metainfo"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the description has no release $version"
+grep -q "<keyword>bluff</keyword>" "$metainfo" && grep -q "<keyword xml:lang=\"ru\">блеф</keyword>" "$metainfo" ||
+  fail "the description lacks its English or Russian keywords"
+
+step "icons"
+for size in 16 24 32 48 64 128 256; do
+  png="$root/share/icons/hicolor/${size}x$size/apps/blefino.png"
+  file "$png" | grep -q "PNG image data, $size x $size," || fail "no $size px icon: $(file "$png")"
+done
+[ -f "$root/share/icons/hicolor/scalable/apps/blefino.svg" ] || fail "no scalable icon"
+
+step "machine-readable copyright"
+python3 "$(dirname "$0")/dep5.py" "$root/share/doc/blefino/copyright"
 
 step "lintian"
 status=0
