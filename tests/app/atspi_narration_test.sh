@@ -47,21 +47,7 @@ fail() {
   exit 1
 }
 
-# (The start-up's own timings are no events of the game.)
-events() { grep '^blefino-trace: ' "$trace" | grep -v '^blefino-trace: start-up '; }
-seen=0
-next_event() {
-  for _ in $(seq 1200); do
-    if [ "$(events | wc -l)" -gt "$seen" ]; then
-      seen=$((seen + 1))
-      event=$(events | sed -n "${seen}p" | cut -d' ' -f2-)
-      return 0
-    fi
-    kill -0 "$pid" 2>/dev/null || fail "blefino ended"
-    sleep 0.1
-  done
-  fail "no word from the game for two minutes"
-}
+. "$(dirname "$0")/../support/follow_trace.sh"
 
 answer_until_hand_over() {
   while next_event; do

@@ -39,22 +39,8 @@ fail() {
   exit 1
 }
 
-# The next line of the game's trace, waiting for it as long as the game runs.
-# (The start-up's own timings are no events of the game.)
-seen=0
-events() { grep '^blefino-trace: ' "$trace" | grep -v '^blefino-trace: start-up '; }
-next_event() {
-  for _ in $(seq 1200); do
-    if [ "$(events | wc -l)" -gt "$seen" ]; then
-      seen=$((seen + 1))
-      event=$(events | sed -n "${seen}p" | cut -d' ' -f2-)
-      return 0
-    fi
-    kill -0 "$pid" 2>/dev/null || fail "blefino ended"
-    sleep 0.1
-  done
-  fail "no word from the game for two minutes"
-}
+# The game's trace, event by event.
+. "$(dirname "$0")/../support/follow_trace.sh"
 
 # Answers each message box the game announces until the move is the human's.
 answer_until_hand_over() {

@@ -87,19 +87,7 @@ find_window() {
 }
 
 # The next line of the game's trace, waiting for it as long as the game runs.
-seen=0
-next_event() {
-  for _ in $(seq 1200); do
-    if [ "$(grep -c '^blefino-trace: ' "$trace")" -gt "$seen" ]; then
-      seen=$((seen + 1))
-      event=$(grep '^blefino-trace: ' "$trace" | sed -n "${seen}p" | cut -d' ' -f2- | tr -d '\r')
-      return 0
-    fi
-    kill -0 "$pid" 2>/dev/null || fail "blefino ended"
-    sleep 0.1
-  done
-  fail "no word from the game for two minutes"
-}
+. "$(dirname "$0")/../support/follow_trace.sh"
 # Answers each message box until the move is the human's; at the question of
 # another game, "Нет" (the program ends).
 answer_until_hand_over() {
