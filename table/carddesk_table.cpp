@@ -14,6 +14,7 @@
 #include "table/carddesk_art.h"
 #include "table/carddesk_layout.h"
 #include "table/carddesk_pictures.h"
+#include "table/text_fit.h"
 #include "table/ui_font.h"
 
 namespace blefino {
@@ -237,6 +238,7 @@ void CarddeskTable::sync() {
     }
   }
 
+  fonts::fit_texts(*this);
   access::model_shown(*this);
   if (underMouse()) updateCursor(mapFromGlobal(QCursor::pos()));
   update();

@@ -11,12 +11,13 @@
 
 namespace blefino::fonts {
 
-// On Windows the face is the system's own: Microsoft Sans Serif is the
-// TrueType "MS Sans Serif" of every Windows since 2000 (Wine has a scalable
-// "MS Sans Serif"), Tahoma its successor in dialogs.
+// On Windows the face is the system's own: Tahoma, the face of Windows'
+// dialogs since 2000 (Wine has one of the same measures), then Microsoft Sans
+// Serif. Tahoma is wider and taller than the layout's face: the windows set a
+// caption that would not fit its box a little smaller (table/text_fit.h).
 #ifdef Q_OS_WIN
-inline const QStringList kFamilies = {QStringLiteral("Microsoft Sans Serif"),
-                                      QStringLiteral("MS Sans Serif"), QStringLiteral("Tahoma")};
+inline const QStringList kFamilies = {QStringLiteral("Tahoma"),
+                                      QStringLiteral("Microsoft Sans Serif")};
 #else
 inline const QStringList kFamilies = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                                       QStringLiteral("Arial")};

@@ -5,6 +5,7 @@
 
 #include "table/message_box_builder.h"
 #include "table/placement.h"
+#include "table/text_fit.h"
 #include "table/ui_font.h"
 #include "windows/app_icon.h"
 
@@ -68,6 +69,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
 
 void FrmAbout::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  fonts::fit_texts(*this);
   centre_on_screen(*this);
 }
 

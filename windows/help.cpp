@@ -9,6 +9,7 @@
 
 #include "table/message_box_builder.h"
 #include "table/placement.h"
+#include "table/text_fit.h"
 #include "table/ui_font.h"
 
 namespace blefino::windows {
@@ -96,6 +97,7 @@ Help::Help(QWidget* parent) : QDialog(parent) {
 
 void Help::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  fonts::fit_texts(*this);
   centre_on_screen(*this);
 }
 

@@ -13,6 +13,7 @@
 #include "pictures/form1.h"
 #include "table/message_box_builder.h"
 #include "table/placement.h"
+#include "table/text_fit.h"
 #include "table/ui_font.h"
 
 namespace blefino::windows {
@@ -79,6 +80,7 @@ Skins::Skins(Game& g, QWidget* parent) : QDialog(parent), g_(g) {
 
 void Skins::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  fonts::fit_texts(*this);
   centre_on_screen(*this);
 }
 

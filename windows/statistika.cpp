@@ -13,6 +13,7 @@
 #include "pictures/form1.h"
 #include "table/message_box_builder.h"
 #include "table/placement.h"
+#include "table/text_fit.h"
 #include "table/ui_font.h"
 
 namespace blefino::windows {
@@ -125,6 +126,7 @@ FrmStatistika::FrmStatistika(Settings& settings, SaveFn save_all, AskFn ask, QWi
 
 void FrmStatistika::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  fonts::fit_texts(*this);
   centre_on_screen(*this);
 }
 

@@ -10,6 +10,7 @@
 #include "store/store.h"
 #include "table/message_box_builder.h"
 #include "table/placement.h"
+#include "table/text_fit.h"
 #include "table/ui_font.h"
 #include "windows/app_icon.h"
 
@@ -84,6 +85,7 @@ void Title::keyPressEvent(QKeyEvent* event) {
 
 void Title::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  fonts::fit_texts(*this);
   centre_on_screen(*this);
 }
 

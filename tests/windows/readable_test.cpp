@@ -19,6 +19,7 @@
 #include "table/carddesk.h"
 #include "table/message_box_builder.h"
 #include "table/placement.h"
+#include "table/text_fit.h"
 #include "table/ui_font.h"
 #include "tests/support/fixture.h"
 #include "windows/about.h"
@@ -57,12 +58,13 @@ void expect_texts_fit(QWidget& window) {
     const int wrap = label && label->wordWrap() ? Qt::TextWordWrap : 0;
     const QRect need = w->fontMetrics().boundingRect(QRect(0, 0, box.width(), 10000),
                                                      Qt::AlignLeft | Qt::AlignTop | wrap, text);
-    const std::string where = window.objectName().toStdString() + " \"" + text.toStdString() + "\"";
+    const QFontInfo face(w->font());
+    const std::string where = window.objectName().toStdString() + " \"" + text.toStdString() +
+                              "\" in " + face.family().toStdString() + " " +
+                              std::to_string(face.pixelSize()) + " px";
     EXPECT_LE(need.width(), box.width()) << where;
     EXPECT_LE(need.height(), box.height()) << where;
-    const QString family = QFontInfo(w->font()).family();
-    EXPECT_TRUE(fonts::kFamilies.contains(family))
-        << where << " is set in " << family.toStdString();
+    EXPECT_TRUE(fonts::kFamilies.contains(face.family())) << where;
     ++checked;
   }
   EXPECT_GT(checked, 0) << window.objectName().toStdString();
@@ -89,6 +91,21 @@ TEST(Readable, TheTablesWidestTextsFitAndANameTooLongIsCutVisibly) {
   const QString shown = desk.findChild<QLabel*>(QStringLiteral("myname"))->text();
   EXPECT_TRUE(shown.startsWith(QStringLiteral("ШWWW")) && shown.endsWith(QChar(0x2026)))
       << shown.toStdString();
+}
+
+// Where the system's face is wider than the layout's, a caption that would
+// stick out is set smaller until it stands whole; one that fits is left alone.
+TEST(Readable, ACaptionTooBigForItsBoxIsSetSmallerUntilItFits) {
+  QWidget window;
+  auto* wide = new QLabel(QStringLiteral("Закрыть карты"), &window);
+  auto* fits = new QLabel(QStringLiteral("OK"), &window);
+  for (QLabel* l : {wide, fits}) l->setFont(fonts::ui_font_px(16));
+  wide->setGeometry(0, 0, wide->fontMetrics().horizontalAdvance(wide->text()) * 3 / 4, 30);
+  fits->setGeometry(0, 40, 100, 30);
+  fonts::fit_texts(window);
+  EXPECT_LT(QFontInfo(wide->font()).pixelSize(), 16);
+  EXPECT_EQ(QFontInfo(fits->font()).pixelSize(), 16);
+  expect_texts_fit(window);
 }
 
 // Each fixed window with its worst texts: a whole share written the Russian
