@@ -31,8 +31,8 @@ bool caption_fits(const QWidget* w, const QString& text) {
   const QRect box = room(w, text);
   auto* label = qobject_cast<const QLabel*>(w);
   const int wrap = label && label->wordWrap() ? Qt::TextWordWrap : 0;
-  const QRect need = w->fontMetrics().boundingRect(
-      QRect(0, 0, box.width(), 10000), Qt::AlignLeft | Qt::AlignTop | wrap, text);
+  const QRect need = w->fontMetrics().boundingRect(QRect(0, 0, box.width(), 10000),
+                                                   Qt::AlignLeft | Qt::AlignTop | wrap, text);
   return need.width() <= box.width() && need.height() <= box.height();
 }
 
