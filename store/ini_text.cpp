@@ -1,20 +1,29 @@
 #include "store/ini_text.h"
 
+#include <QHash>
 #include <QStringList>
 #include <algorithm>
 
 namespace blefino::store {
 namespace {
 
-bool same_name(const QByteArray& a, const QByteArray& b) {
-  return a.compare(b, Qt::CaseInsensitive) == 0;
+// Names match whatever the letter case of their ASCII letters.
+char folded(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+QByteArray folded(QByteArray name) {
+  for (char& c : name) c = folded(c);
+  return name;
 }
 
-IniSection& section_named(IniDocument& document, const QByteArray& name) {
-  for (IniSection& s : document)
-    if (same_name(s.name, name)) return s;
-  document.push_back({name, {}});
-  return document.back();
+bool same_name(const QByteArray& a, const QByteArray& b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                            [](char x, char y) { return folded(x) == folded(y); });
+}
+
+IniSection* section_named(IniDocument& document, const QByteArray& name) {
+  for (IniSection& s : document.sections)
+    if (same_name(s.name, name)) return &s;
+  return nullptr;
 }
 
 IniEntry* entry_named(IniSection& section, const QByteArray& key) {
@@ -22,6 +31,67 @@ IniEntry* entry_named(IniSection& section, const QByteArray& key) {
     if (same_name(e.key, key)) return &e;
   return nullptr;
 }
+
+bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+
+// [begin, end) without the blanks at either end.
+QByteArray trimmed(const char* begin, const char* end) {
+  while (begin < end && is_blank(*begin)) ++begin;
+  while (end > begin && is_blank(end[-1])) --end;
+  return QByteArray(begin, end - begin);
+}
+
+// The document as it is being read, with an index of the names seen so far,
+// so that each line costs the same however many came before it.
+class Reader {
+ public:
+  explicit Reader(IniDocument& document) : document_(document) {}
+
+  void line(const char* begin, const char* end) {
+    while (begin < end && is_blank(*begin)) ++begin;
+    while (end > begin && is_blank(end[-1])) --end;
+    if (begin == end || *begin == ';') return;
+    if (*begin == '[') {
+      // A header missing its "]" still names its section.
+      const char* close = end;
+      while (close > begin && close[-1] != ']') --close;
+      section_ = section(trimmed(begin + 1, close > begin + 1 ? close - 1 : end));
+      return;
+    }
+    const char* equals = std::find(begin, end, '=');
+    const QByteArray key = trimmed(begin, equals);
+    if (equals == end || key.isEmpty()) return;  // not a setting: skipped, the rest still counts
+    if (section_ == kNone) section_ = section("General");
+    IniSection& s = document_.sections[section_];
+    QByteArray raw(equals + 1, end - equals - 1);
+    QHash<QByteArray, std::size_t>& keys = keys_[section_];
+    const QByteArray name = folded(key);
+    if (const auto at = keys.constFind(name); at != keys.cend()) {
+      s.entries[*at] = {key, std::move(raw)};  // the last one counts, as it is spelt
+    } else {
+      keys.insert(name, s.entries.size());
+      s.entries.push_back({key, std::move(raw)});
+    }
+  }
+
+ private:
+  static constexpr std::size_t kNone = std::size_t(-1);
+
+  std::size_t section(const QByteArray& name) {
+    const QByteArray key = folded(name);
+    if (const auto at = sections_.constFind(key); at != sections_.cend()) return *at;
+    sections_.insert(key, document_.sections.size());
+    document_.sections.push_back({name, {}});
+    keys_.emplace_back();
+    return document_.sections.size() - 1;
+  }
+
+  IniDocument& document_;
+  // Qt's hash is seeded afresh each run: no file can be made to collide.
+  QHash<QByteArray, std::size_t> sections_;
+  std::vector<QHash<QByteArray, std::size_t>> keys_;
+  std::size_t section_ = kNone;
+};
 
 bool is_hex_digit(unsigned char c) {
   return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
@@ -87,53 +157,57 @@ char escaped_char(char letter) {
 
 IniDocument parse_ini(const QByteArray& text) {
   IniDocument document;
-  QByteArray current;
-  bool in_section = false;
-  for (const QByteArray& whole : text.split('\n')) {
-    const QByteArray line = whole.trimmed();
-    if (line.isEmpty() || line.startsWith(';')) continue;
-    if (line.startsWith('[')) {
-      // A header missing its "]" still names its section.
-      const qsizetype close = line.lastIndexOf(']');
-      current = line.mid(1, close > 0 ? close - 1 : -1).trimmed();
-      section_named(document, current);
-      in_section = true;
-      continue;
+  Reader reader(document);
+  const char* p = text.constData();
+  const char* const end = p + text.size();
+  static constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
+  if (text.startsWith(kByteOrderMark)) {
+    document.byte_order_mark = true;
+    p += 3;
+  }
+  bool line_end_seen = false;
+  while (p < end) {
+    const char* eol = p;
+    while (eol < end && *eol != '\n' && *eol != '\r') ++eol;
+    reader.line(p, eol);
+    if (eol == end) break;
+    const bool crlf = *eol == '\r' && eol + 1 < end && eol[1] == '\n';
+    if (!line_end_seen) {
+      document.line_end = crlf ? QByteArray("\r\n") : QByteArray(1, *eol);
+      line_end_seen = true;
     }
-    const qsizetype equals = line.indexOf('=');
-    const QByteArray key = equals > 0 ? line.left(equals).trimmed() : QByteArray();
-    if (key.isEmpty()) continue;  // not a setting: skipped, the rest still counts
-    if (!in_section) {
-      current = "General";
-      in_section = true;
-    }
-    set_raw(document, section_named(document, current).name, key, line.mid(equals + 1));
+    p = eol + (crlf ? 2 : 1);
   }
   return document;
 }
 
 QByteArray ini_text(const IniDocument& document) {
-  QByteArray out;
-  for (const IniSection& section : document) {
+  QByteArray out = document.byte_order_mark ? "\xEF\xBB\xBF" : "";
+  const QByteArray& eol = document.line_end;
+  bool first = true;
+  for (const IniSection& section : document.sections) {
     if (section.entries.empty()) continue;
-    if (!out.isEmpty()) out += '\n';
-    out += '[' + section.name + "]\n";
-    std::vector<IniEntry> sorted = section.entries;
+    if (!first) out += eol;
+    first = false;
+    out += '[' + section.name + ']' + eol;
+    std::vector<const IniEntry*> sorted;
+    sorted.reserve(section.entries.size());
+    for (const IniEntry& e : section.entries) sorted.push_back(&e);
     std::sort(sorted.begin(), sorted.end(),
-              [](const IniEntry& a, const IniEntry& b) { return a.key < b.key; });
-    for (const IniEntry& e : sorted) out += e.key + '=' + e.raw + '\n';
+              [](const IniEntry* a, const IniEntry* b) { return a->key < b->key; });
+    for (const IniEntry* e : sorted) out += e->key + '=' + e->raw + eol;
   }
   return out;
 }
 
 bool has_section(const IniDocument& document, const QByteArray& section) {
-  return std::any_of(document.begin(), document.end(),
+  return std::any_of(document.sections.begin(), document.sections.end(),
                      [&](const IniSection& s) { return same_name(s.name, section); });
 }
 
 std::optional<QByteArray> find_raw(const IniDocument& document, const QByteArray& section,
                                    const QByteArray& key) {
-  for (const IniSection& s : document) {
+  for (const IniSection& s : document.sections) {
     if (!same_name(s.name, section)) continue;
     for (const IniEntry& e : s.entries)
       if (same_name(e.key, key)) return e.raw;
@@ -143,13 +217,14 @@ std::optional<QByteArray> find_raw(const IniDocument& document, const QByteArray
 
 void set_raw(IniDocument& document, const QByteArray& section, const QByteArray& key,
              QByteArray raw) {
-  IniSection& s = section_named(document, section);
-  s.name = section;
-  if (IniEntry* e = entry_named(s, key)) {
+  IniSection* s = section_named(document, section);
+  if (!s) s = &document.sections.emplace_back(IniSection{section, {}});
+  s->name = section;
+  if (IniEntry* e = entry_named(*s, key)) {
     e->key = key;
     e->raw = std::move(raw);
   } else {
-    s.entries.push_back({key, std::move(raw)});
+    s->entries.push_back({key, std::move(raw)});
   }
 }
 

@@ -3,7 +3,10 @@
 // way Qt's INI settings write them, so files from every earlier version read
 // as before. The reader is forgiving: a line it cannot make sense of is
 // skipped and nothing after it is lost, and section and key names match
-// whatever their letter case, as registry names do.
+// whatever their letter case, as registry names do. It takes time in
+// proportion to the text, whatever its shape (many keys, many sections, long
+// lines), and reads the files other editors make: a UTF-8 byte order mark
+// first, lines ended by LF, CR LF or a lone CR (old Macs).
 
 #include <QByteArray>
 #include <QString>
@@ -22,7 +25,12 @@ struct IniSection {
   std::vector<IniEntry> entries;
 };
 
-using IniDocument = std::vector<IniSection>;
+struct IniDocument {
+  std::vector<IniSection> sections;
+  // The file's own ways, which a save keeps: its line end and its byte order mark.
+  QByteArray line_end = "\n";
+  bool byte_order_mark = false;
+};
 
 // Sections and keys that differ only in letter case are one; of a key given
 // twice the last one counts. Lines before the first section belong to
@@ -30,7 +38,8 @@ using IniDocument = std::vector<IniSection>;
 IniDocument parse_ini(const QByteArray& text);
 
 // The file's text: sections in their order, keys sorted, a blank line between
-// sections. Sections without keys are left out.
+// sections, every line ended the way the document's file ended its first one.
+// Sections without keys are left out.
 QByteArray ini_text(const IniDocument& document);
 
 bool has_section(const IniDocument& document, const QByteArray& section);
