@@ -11,7 +11,9 @@ namespace {
 char folded(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
 
 QByteArray folded(QByteArray name) {
-  for (char& c : name) c = folded(c);
+  // Most names have no capital to fold: they stay shared, not copied.
+  if (std::any_of(name.cbegin(), name.cend(), [](char c) { return c >= 'A' && c <= 'Z'; }))
+    for (char& c : name) c = folded(c);
   return name;
 }
 
@@ -34,18 +36,23 @@ IniEntry* entry_named(IniSection& section, const QByteArray& key) {
 
 bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
 
-// [begin, end) without the blanks at either end.
+// [begin, end) of the document's source without the blanks at either end.
 QByteArray trimmed(const char* begin, const char* end) {
   while (begin < end && is_blank(*begin)) ++begin;
   while (end > begin && is_blank(end[-1])) --end;
-  return QByteArray(begin, end - begin);
+  return QByteArray::fromRawData(begin, end - begin);
 }
 
 // The document as it is being read, with an index of the names seen so far,
 // so that each line costs the same however many came before it.
 class Reader {
  public:
-  explicit Reader(IniDocument& document) : document_(document) {}
+  // `lines`: at most how many lines there are, so nothing grows while reading.
+  Reader(IniDocument& document, qsizetype lines) : document_(document) {
+    document_.sections.reserve(std::size_t(lines));
+    sections_.reserve(lines);
+    keys_.reserve(lines);
+  }
 
   void line(const char* begin, const char* end) {
     while (begin < end && is_blank(*begin)) ++begin;
@@ -63,13 +70,12 @@ class Reader {
     if (equals == end || key.isEmpty()) return;  // not a setting: skipped, the rest still counts
     if (section_ == kNone) section_ = section("General");
     IniSection& s = document_.sections[section_];
-    QByteArray raw(equals + 1, end - equals - 1);
-    QHash<QByteArray, std::size_t>& keys = keys_[section_];
-    const QByteArray name = folded(key);
-    if (const auto at = keys.constFind(name); at != keys.cend()) {
+    QByteArray raw = QByteArray::fromRawData(equals + 1, end - equals - 1);
+    const std::pair<std::size_t, QByteArray> name{section_, folded(key)};
+    if (const auto at = keys_.constFind(name); at != keys_.cend()) {
       s.entries[*at] = {key, std::move(raw)};  // the last one counts, as it is spelt
     } else {
-      keys.insert(name, s.entries.size());
+      keys_.insert(name, s.entries.size());
       s.entries.push_back({key, std::move(raw)});
     }
   }
@@ -82,14 +88,13 @@ class Reader {
     if (const auto at = sections_.constFind(key); at != sections_.cend()) return *at;
     sections_.insert(key, document_.sections.size());
     document_.sections.push_back({name, {}});
-    keys_.emplace_back();
     return document_.sections.size() - 1;
   }
 
   IniDocument& document_;
   // Qt's hash is seeded afresh each run: no file can be made to collide.
   QHash<QByteArray, std::size_t> sections_;
-  std::vector<QHash<QByteArray, std::size_t>> keys_;
+  QHash<std::pair<std::size_t, QByteArray>, std::size_t> keys_;  // (section, key): entry
   std::size_t section_ = kNone;
 };
 
@@ -157,8 +162,9 @@ char escaped_char(char letter) {
 
 IniDocument parse_ini(const QByteArray& text) {
   IniDocument document;
-  Reader reader(document);
-  const char* p = text.constData();
+  document.source = text;  // shared, not copied
+  Reader reader(document, text.count('\n') + text.count('\r') + 1);
+  const char* p = document.source.constData();
   const char* const end = p + text.size();
   static constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
   if (text.startsWith(kByteOrderMark)) {

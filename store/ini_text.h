@@ -27,6 +27,9 @@ struct IniSection {
 
 struct IniDocument {
   std::vector<IniSection> sections;
+  // The text it was read from, which the names and values read point into
+  // rather than each taking a copy.
+  QByteArray source;
   // The file's own ways, which a save keeps: its line end and its byte order mark.
   QByteArray line_end = "\n";
   bool byte_order_mark = false;
