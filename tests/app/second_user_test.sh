@@ -51,4 +51,6 @@ plays 2 second-copy # held off by the first copy's lock
 export XDG_CONFIG_HOME="$work/blocked" && : >"$XDG_CONFIG_HOME"
 plays 3 single-instance
 [ ! -s "$work/knocks" ] || fail "the game knocked at the other account's socket"
+[ "$(stat -c %a "$TMPDIR/blefino-$(id -u)")" = 777 ] && [ -S "$TMPDIR/blefino-$(id -u)/$name" ] ||
+  fail "the game used the other account's folder"
 echo OK
