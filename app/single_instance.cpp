@@ -47,7 +47,13 @@ bool peer_is_this_user([[maybe_unused]] const QLocalSocket& socket) {
 #endif
 }
 
+// Nothing when something other than a plain file stands where the lock file
+// goes: reading a pipe there to see whose lock it is would wait for ever.
 std::unique_ptr<QLockFile> try_lock(const QString& path) {
+#ifndef _WIN32
+  struct stat st {};
+  if (::lstat(QFile::encodeName(path).constData(), &st) == 0 && !S_ISREG(st.st_mode)) return {};
+#endif
   auto lock = std::make_unique<QLockFile>(path);
   // Held for the whole run: only a lock whose process is gone is stale,
   // however old it is.
@@ -88,15 +94,18 @@ SingleInstance::SingleInstance(const QString& folder) {
   server_name_ = name;
 #endif
   lock_ = try_lock(QDir(folder).filePath(QStringLiteral("Blefino.lock")));
-  if (lock_->error() != QLockFile::NoError && lock_->error() != QLockFile::LockFailedError &&
-      !runtime.isEmpty()) {
+  const auto no_lock_file = [this] {
+    return !lock_ ||
+           (lock_->error() != QLockFile::NoError && lock_->error() != QLockFile::LockFailedError);
+  };
+  if (no_lock_file() && !runtime.isEmpty()) {
     // No lock file can be made in the settings folder: one in the private
     // folder, taken in one step all the same, keeps a second table away.
     lock_ = try_lock(QDir(runtime).filePath(name + QStringLiteral(".lock")));
   }
-  locked_ = lock_->isLocked();
+  locked_ = lock_ && lock_->isLocked();
   // With no lock to be had anywhere the game plays rather than never starts.
-  first_ = locked_ || lock_->error() != QLockFile::LockFailedError;
+  first_ = locked_ || no_lock_file();
 }
 
 SingleInstance::~SingleInstance() = default;

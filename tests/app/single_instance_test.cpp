@@ -72,19 +72,22 @@ TEST(SingleInstance, TheSocketLivesInAFolderOnlyThePlayerCanEnter) {
   EXPECT_EQ(QDir(runtime.path()).entryList({"Blefino-*"}, QDir::System).size(), 0);
 }
 
-// With no lock file to be had in the settings folder, the lock in the runtime folder keeps
-// a second copy away, and is free again once the first has gone.
+// With no lock file to be had in the settings folder (a file where the folder should be, a
+// pipe where the lock file goes), the lock in the runtime folder keeps a second copy away,
+// and is free again once the first has gone.
 TEST(SingleInstance, WithoutALockFileTheRuntimeFolderKeepsASecondTableAway) {
   QTemporaryDir home, runtime;
   const EnvSet xdg("XDG_RUNTIME_DIR", runtime.path().toUtf8());
   ASSERT_TRUE(QFile(home.filePath("config")).open(QIODevice::WriteOnly));
-  const QString unusable = home.filePath("config/Talvik");
-  {
-    SingleInstance first(unusable);
-    EXPECT_TRUE(first.first());
-    EXPECT_FALSE(SingleInstance(unusable).first());
+  ASSERT_EQ(mkfifo(QFile::encodeName(home.filePath("Blefino.lock")), 0600), 0);
+  for (const QString& unusable : {home.filePath("config/Talvik"), home.path()}) {
+    {
+      SingleInstance first(unusable);
+      EXPECT_TRUE(first.first());
+      EXPECT_FALSE(SingleInstance(unusable).first());
+    }
+    EXPECT_TRUE(SingleInstance(unusable).first());
   }
-  EXPECT_TRUE(SingleInstance(unusable).first());
 }
 
 TEST(SingleInstance, AKnockRestoresTheMinimisedTable) {
