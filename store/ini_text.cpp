@@ -22,18 +22,6 @@ bool same_name(const QByteArray& a, const QByteArray& b) {
                                             [](char x, char y) { return folded(x) == folded(y); });
 }
 
-IniSection* section_named(IniDocument& document, const QByteArray& name) {
-  for (IniSection& s : document.sections)
-    if (same_name(s.name, name)) return &s;
-  return nullptr;
-}
-
-IniEntry* entry_named(IniSection& section, const QByteArray& key) {
-  for (IniEntry& e : section.entries)
-    if (same_name(e.key, key)) return &e;
-  return nullptr;
-}
-
 bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
 
 // [begin, end) of the document's source without the blanks at either end.
@@ -43,15 +31,14 @@ QByteArray trimmed(const char* begin, const char* end) {
   return QByteArray::fromRawData(begin, end - begin);
 }
 
-// The document as it is being read, with an index of the names seen so far,
-// so that each line costs the same however many came before it.
+// Adds one line of the file to the document. No line looks at another.
 class Reader {
  public:
-  // `lines`: at most how many lines there are, so nothing grows while reading.
-  Reader(IniDocument& document, qsizetype lines) : document_(document) {
-    document_.sections.reserve(std::size_t(lines));
-    sections_.reserve(lines);
-    keys_.reserve(lines);
+  // At most as many sections as "[" and keys as "=" in the text: room made
+  // for them at once, nothing grows while reading.
+  explicit Reader(IniDocument& document) : document_(document) {
+    document_.sections.reserve(std::size_t(document.source.count('[')) + 1);  // and [General]
+    document_.entries.reserve(std::size_t(document.source.count('=')));
   }
 
   void line(const char* begin, const char* end) {
@@ -62,41 +49,45 @@ class Reader {
       // A header missing its "]" still names its section.
       const char* close = end;
       while (close > begin && close[-1] != ']') --close;
-      section_ = section(trimmed(begin + 1, close > begin + 1 ? close - 1 : end));
+      section_ = document_.sections.size();
+      document_.sections.push_back(trimmed(begin + 1, close > begin + 1 ? close - 1 : end));
       return;
     }
     const char* equals = std::find(begin, end, '=');
-    const QByteArray key = trimmed(begin, equals);
+    QByteArray key = trimmed(begin, equals);
     if (equals == end || key.isEmpty()) return;  // not a setting: skipped, the rest still counts
-    if (section_ == kNone) section_ = section("General");
-    IniSection& s = document_.sections[section_];
-    QByteArray raw = QByteArray::fromRawData(equals + 1, end - equals - 1);
-    const std::pair<std::size_t, QByteArray> name{section_, folded(key)};
-    if (const auto at = keys_.constFind(name); at != keys_.cend()) {
-      s.entries[*at] = {key, std::move(raw)};  // the last one counts, as it is spelt
-    } else {
-      keys_.insert(name, s.entries.size());
-      s.entries.push_back({key, std::move(raw)});
+    if (section_ == kNone) {
+      section_ = document_.sections.size();
+      document_.sections.push_back("General");
     }
+    document_.entries.push_back(
+        {section_, std::move(key), QByteArray::fromRawData(equals + 1, end - equals - 1)});
   }
 
  private:
   static constexpr std::size_t kNone = std::size_t(-1);
-
-  std::size_t section(const QByteArray& name) {
-    const QByteArray key = folded(name);
-    if (const auto at = sections_.constFind(key); at != sections_.cend()) return *at;
-    sections_.insert(key, document_.sections.size());
-    document_.sections.push_back({name, {}});
-    return document_.sections.size() - 1;
-  }
-
   IniDocument& document_;
-  // Qt's hash is seeded afresh each run: no file can be made to collide.
-  QHash<QByteArray, std::size_t> sections_;
-  QHash<std::pair<std::size_t, QByteArray>, std::size_t> keys_;  // (section, key): entry
   std::size_t section_ = kNone;
 };
+
+// Which of the document's headers name `section`.
+std::vector<bool> headers_named(const IniDocument& document, const QByteArray& section) {
+  std::vector<bool> named(document.sections.size());
+  for (std::size_t i = 0; i < named.size(); ++i)
+    named[i] = same_name(document.sections[i], section);
+  return named;
+}
+
+// The place of the last line that gives `key` in `section`, or nothing.
+std::optional<std::size_t> last_entry(const IniDocument& document, const QByteArray& section,
+                                      const QByteArray& key) {
+  const std::vector<bool> named = headers_named(document, section);
+  for (std::size_t i = document.entries.size(); i-- > 0;) {
+    const IniEntry& e = document.entries[i];
+    if (named[e.section] && same_name(e.key, key)) return i;
+  }
+  return std::nullopt;
+}
 
 bool is_hex_digit(unsigned char c) {
   return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
@@ -163,7 +154,7 @@ char escaped_char(char letter) {
 IniDocument parse_ini(const QByteArray& text) {
   IniDocument document;
   document.source = text;  // shared, not copied
-  Reader reader(document, text.count('\n') + text.count('\r') + 1);
+  Reader reader(document);
   const char* p = document.source.constData();
   const char* const end = p + text.size();
   static constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
@@ -188,49 +179,79 @@ IniDocument parse_ini(const QByteArray& text) {
 }
 
 QByteArray ini_text(const IniDocument& document) {
+  // Sections given twice are one, in the place of the first; of a key given
+  // twice the last one counts, as it is spelt. Qt's hash is seeded afresh each
+  // run: no file can be made to collide.
+  struct Section {
+    QByteArray name;
+    std::vector<const IniEntry*> entries;
+    QHash<QByteArray, std::size_t> keys;
+  };
+  std::vector<Section> sections;
+  std::vector<std::size_t> section_of_header(document.sections.size());
+  QHash<QByteArray, std::size_t> by_name;
+  for (std::size_t i = 0; i < document.sections.size(); ++i) {
+    const QByteArray name = folded(document.sections[i]);
+    const auto at = by_name.constFind(name);
+    if (at != by_name.cend()) {
+      section_of_header[i] = *at;
+    } else {
+      section_of_header[i] = sections.size();
+      by_name.insert(name, sections.size());
+      sections.push_back({document.sections[i], {}, {}});
+    }
+  }
+  for (const IniEntry& e : document.entries) {
+    Section& s = sections[section_of_header[e.section]];
+    const QByteArray key = folded(e.key);
+    if (const auto at = s.keys.constFind(key); at != s.keys.cend()) {
+      s.entries[*at] = &e;
+    } else {
+      s.keys.insert(key, s.entries.size());
+      s.entries.push_back(&e);
+    }
+  }
+
   QByteArray out = document.byte_order_mark ? "\xEF\xBB\xBF" : "";
   const QByteArray& eol = document.line_end;
   bool first = true;
-  for (const IniSection& section : document.sections) {
+  for (Section& section : sections) {
     if (section.entries.empty()) continue;
     if (!first) out += eol;
     first = false;
     out += '[' + section.name + ']' + eol;
-    std::vector<const IniEntry*> sorted;
-    sorted.reserve(section.entries.size());
-    for (const IniEntry& e : section.entries) sorted.push_back(&e);
-    std::sort(sorted.begin(), sorted.end(),
+    std::sort(section.entries.begin(), section.entries.end(),
               [](const IniEntry* a, const IniEntry* b) { return a->key < b->key; });
-    for (const IniEntry* e : sorted) out += e->key + '=' + e->raw + eol;
+    for (const IniEntry* e : section.entries) out += e->key + '=' + e->raw + eol;
   }
   return out;
 }
 
 bool has_section(const IniDocument& document, const QByteArray& section) {
   return std::any_of(document.sections.begin(), document.sections.end(),
-                     [&](const IniSection& s) { return same_name(s.name, section); });
+                     [&](const QByteArray& name) { return same_name(name, section); });
 }
 
 std::optional<QByteArray> find_raw(const IniDocument& document, const QByteArray& section,
                                    const QByteArray& key) {
-  for (const IniSection& s : document.sections) {
-    if (!same_name(s.name, section)) continue;
-    for (const IniEntry& e : s.entries)
-      if (same_name(e.key, key)) return e.raw;
-  }
+  if (const auto i = last_entry(document, section, key)) return document.entries[*i].raw;
   return std::nullopt;
 }
 
 void set_raw(IniDocument& document, const QByteArray& section, const QByteArray& key,
              QByteArray raw) {
-  IniSection* s = section_named(document, section);
-  if (!s) s = &document.sections.emplace_back(IniSection{section, {}});
-  s->name = section;
-  if (IniEntry* e = entry_named(*s, key)) {
-    e->key = key;
-    e->raw = std::move(raw);
+  std::size_t header = document.sections.size();
+  for (std::size_t i = 0; i < document.sections.size(); ++i) {
+    if (!same_name(document.sections[i], section)) continue;
+    document.sections[i] = section;
+    header = i;
+  }
+  if (header == document.sections.size()) document.sections.push_back(section);
+  if (const auto i = last_entry(document, section, key)) {
+    document.entries[*i].key = key;
+    document.entries[*i].raw = std::move(raw);
   } else {
-    s->entries.push_back({key, std::move(raw)});
+    document.entries.push_back({header, key, std::move(raw)});
   }
 }
 

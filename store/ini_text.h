@@ -15,18 +15,19 @@
 
 namespace blefino::store {
 
+// One key=value line, in the order of the file.
 struct IniEntry {
+  std::size_t section;  // in IniDocument::sections
   QByteArray key;
   QByteArray raw;  // the value as it stands in the file, quotes and escapes included
 };
 
-struct IniSection {
-  QByteArray name;
-  std::vector<IniEntry> entries;
-};
-
+// The file as it was read, line by line: a section given twice, or a key, is
+// one only when written (the time it takes to read stays proportional to the
+// text's length, whatever its shape).
 struct IniDocument {
-  std::vector<IniSection> sections;
+  std::vector<QByteArray> sections;  // every header, in the file's order
+  std::vector<IniEntry> entries;
   // The text it was read from, which the names and values read point into
   // rather than each taking a copy.
   QByteArray source;
