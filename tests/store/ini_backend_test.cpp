@@ -181,17 +181,18 @@ TEST_F(IniTest, WhatIsNotASettingsFileIsLeftAloneAndToldOnce) {
 }
 
 // A byte order mark before the first section and old Mac line ends (a lone CR) read as
-// any file does; a save keeps the file's own line ends, its mark and its other sections.
+// any file does; a save keeps the file's own line ends, its mark and its other sections
+// (of a key given twice, the last).
 TEST_F(IniTest, AByteOrderMarkAndEveryKindOfLineEndReadAndAreKept) {
   ASSERT_TRUE(QDir().mkpath(folder()));
   for (const QByteArray eol : {"\r", "\r\n"}) {
     const QByteArray text = "\xEF\xBB\xBF[Parameters]" + eol + "name=Петя" + eol + "skin=3" + eol +
-                            eol + "[Mine]" + eol + "keep=1" + eol;
+                            eol + "[Mine]" + eol + "keep=0" + eol + "KEEP=1" + eol;
     ASSERT_TRUE(put_file(ini_path(), text));
     const Settings loaded = store.load_at_startup();
     EXPECT_EQ(five(loaded), (Five{"Петя", "3", "0", "0", "0"}));
     EXPECT_EQ(file_bytes(ini_path()), "\xEF\xBB\xBF[Parameters]" + eol + "name=Петя" + eol +
-                                          "skin=3" + eol + eol + "[Mine]" + eol + "keep=1" + eol +
+                                          "skin=3" + eol + eol + "[Mine]" + eol + "KEEP=1" + eol +
                                           eol + "[Statistics]" + eol + "draw=0" + eol + "loss=0" +
                                           eol + "win=0" + eol);
   }
