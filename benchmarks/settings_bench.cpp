@@ -45,19 +45,24 @@ BENCHMARK(BM_ParseSettings)
     ->MeasureProcessCPUTime()
     ->UseRealTime();
 
+// A settings file of the shape and size in `state`, in a folder of its own.
+struct SettingsFile {
+  explicit SettingsFile(const benchmark::State& state) {
+    QFile file(path);
+    const QByteArray text = settings_text(Shape(state.range(0)), state.range(1));
+    written = file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+  }
+  QTemporaryDir dir;
+  const QString path = dir.filePath("Blefino.ini");
+  bool written = false;
+};
+
 // The start-up's whole load from a file on disk: read once, parsed, the five
 // values and the level. 100 MB is past the bound: refused without reading.
 void BM_LoadSettingsFile(benchmark::State& state) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("Blefino.ini");
-  QFile file(path);
-  const QByteArray text = settings_text(Shape(state.range(0)), state.range(1));
-  if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
-    state.SkipWithError("cannot write the file");
-    return;
-  }
-  file.close();
-  IniBackend backend(path);
+  const SettingsFile file(state);
+  if (!file.written) return state.SkipWithError("cannot write the file");
+  IniBackend backend(file.path);
   Store store(backend, {});
   for (auto _ : state) {
     benchmark::DoNotOptimize(store.load_at_startup());
@@ -67,6 +72,21 @@ void BM_LoadSettingsFile(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadSettingsFile)
     ->ArgsProduct({{0, 1, 2}, {1, 10, 100}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// A save at the end of a game: the whole file written once, every other line kept.
+void BM_SaveSettingsFile(benchmark::State& state) {
+  const SettingsFile file(state);
+  if (!file.written) return state.SkipWithError("cannot write the file");
+  IniBackend backend(file.path);
+  Store store(backend, {});
+  const blefino::Settings settings = store.load_at_startup();
+  for (auto _ : state) store.save_all(settings);
+  state.SetLabel(kShapeNames[state.range(0)]);
+}
+BENCHMARK(BM_SaveSettingsFile)
+    ->ArgsProduct({{0, 1, 2}, {1, 10}})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

@@ -182,47 +182,45 @@ QByteArray ini_text(const IniDocument& document) {
   // Sections given twice are one, in the place of the first; of a key given
   // twice the last one counts, as it is spelt. Qt's hash is seeded afresh each
   // run: no file can be made to collide.
-  struct Section {
-    QByteArray name;
-    std::vector<const IniEntry*> entries;
-    QHash<QByteArray, std::size_t> keys;
-  };
-  std::vector<Section> sections;
-  std::vector<std::size_t> section_of_header(document.sections.size());
+  std::vector<QByteArray> names;                                 // one per section, first spelling
+  std::vector<std::size_t> of_header(document.sections.size());  // header: its section
   QHash<QByteArray, std::size_t> by_name;
   for (std::size_t i = 0; i < document.sections.size(); ++i) {
     const QByteArray name = folded(document.sections[i]);
     const auto at = by_name.constFind(name);
-    if (at != by_name.cend()) {
-      section_of_header[i] = *at;
-    } else {
-      section_of_header[i] = sections.size();
-      by_name.insert(name, sections.size());
-      sections.push_back({document.sections[i], {}, {}});
+    of_header[i] = at != by_name.cend() ? *at : names.size();
+    if (at == by_name.cend()) {
+      by_name.insert(name, names.size());
+      names.push_back(document.sections[i]);
     }
   }
+  std::vector<std::pair<std::size_t, const IniEntry*>> lines;  // (section, its line)
+  QHash<std::pair<std::size_t, QByteArray>, std::size_t> by_key;
+  lines.reserve(document.entries.size());
+  by_key.reserve(qsizetype(document.entries.size()));
   for (const IniEntry& e : document.entries) {
-    Section& s = sections[section_of_header[e.section]];
-    const QByteArray key = folded(e.key);
-    if (const auto at = s.keys.constFind(key); at != s.keys.cend()) {
-      s.entries[*at] = &e;
+    const std::pair<std::size_t, QByteArray> key{of_header[e.section], folded(e.key)};
+    if (const auto at = by_key.constFind(key); at != by_key.cend()) {
+      lines[*at].second = &e;
     } else {
-      s.keys.insert(key, s.entries.size());
-      s.entries.push_back(&e);
+      by_key.insert(key, lines.size());
+      lines.emplace_back(key.first, &e);
     }
   }
+  std::sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) {
+    return a.first != b.first ? a.first < b.first : a.second->key < b.second->key;
+  });
 
   QByteArray out = document.byte_order_mark ? "\xEF\xBB\xBF" : "";
+  out.reserve(document.source.size() + 1024);
   const QByteArray& eol = document.line_end;
-  bool first = true;
-  for (Section& section : sections) {
-    if (section.entries.empty()) continue;
-    if (!first) out += eol;
-    first = false;
-    out += '[' + section.name + ']' + eol;
-    std::sort(section.entries.begin(), section.entries.end(),
-              [](const IniEntry* a, const IniEntry* b) { return a->key < b->key; });
-    for (const IniEntry* e : section.entries) out += e->key + '=' + e->raw + eol;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const auto& [section, e] = lines[i];
+    if (i == 0 || lines[i - 1].first != section) {
+      if (i > 0) out += eol;
+      out.append('[').append(names[section]).append(']').append(eol);
+    }
+    out.append(e->key).append('=').append(e->raw).append(eol);
   }
   return out;
 }
