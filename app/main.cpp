@@ -59,6 +59,7 @@ int main(int argc, char* argv[]) {
   // writes anything.
   const std::unique_ptr<blefino::SingleInstance> instance = taking_lock.get();
   if (!instance->first()) {
+    clock.step("second-copy");
     if (!instance->wake_running_copy())
       blefino::show_message_box("Блефино уже запущено", blefino::store::kTitle,
                                 blefino::Icon::Information, blefino::Buttons::Ok);

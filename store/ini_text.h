@@ -3,7 +3,10 @@
 // way Qt's INI settings write them, so files from every earlier version read
 // as before. The reader is forgiving: a line it cannot make sense of is
 // skipped and nothing after it is lost, and section and key names match
-// whatever their letter case, as registry names do.
+// whatever their letter case, as registry names do. It takes time in
+// proportion to the text, whatever its shape (many keys, many sections, long
+// lines), and reads the files other editors make: a UTF-8 byte order mark
+// first, lines ended by LF, CR LF or a lone CR (old Macs).
 
 #include <QByteArray>
 #include <QString>
@@ -12,17 +15,26 @@
 
 namespace blefino::store {
 
+// One key=value line, in the order of the file.
 struct IniEntry {
+  std::size_t section;  // in IniDocument::sections
   QByteArray key;
   QByteArray raw;  // the value as it stands in the file, quotes and escapes included
 };
 
-struct IniSection {
-  QByteArray name;
+// The file as it was read, line by line: a section given twice, or a key, is
+// one only when written (the time it takes to read stays proportional to the
+// text's length, whatever its shape).
+struct IniDocument {
+  std::vector<QByteArray> sections;  // every header, in the file's order
   std::vector<IniEntry> entries;
+  // The text it was read from, which the names and values read point into
+  // rather than each taking a copy.
+  QByteArray source;
+  // The file's own ways, which a save keeps: its line end and its byte order mark.
+  QByteArray line_end = "\n";
+  bool byte_order_mark = false;
 };
-
-using IniDocument = std::vector<IniSection>;
 
 // Sections and keys that differ only in letter case are one; of a key given
 // twice the last one counts. Lines before the first section belong to
@@ -30,7 +42,8 @@ using IniDocument = std::vector<IniSection>;
 IniDocument parse_ini(const QByteArray& text);
 
 // The file's text: sections in their order, keys sorted, a blank line between
-// sections. Sections without keys are left out.
+// sections, every line ended the way the document's file ended its first one.
+// Sections without keys are left out.
 QByteArray ini_text(const IniDocument& document);
 
 bool has_section(const IniDocument& document, const QByteArray& section);

@@ -73,6 +73,11 @@ class StoreBackend {
 
   // Clears what an interrupted save left behind; called at start-up.
   virtual void remove_leftovers() {}
+  // Reads the stored values afresh; called once at start-up, before any read.
+  virtual void reload() {}
+  // When the stored values cannot be used at all, what the player is told
+  // (where and why); empty otherwise. The game then plays with defaults.
+  virtual std::string unusable() const { return {}; }
   // Where the values are kept and why the last write failed, in words for
   // the player; empty when there is nothing to say.
   virtual std::string location() const { return {}; }
@@ -83,11 +88,13 @@ class StoreBackend {
 using MessageFn = std::function<void(const std::string& text, const std::string& title, Icon icon)>;
 
 // The store as the game uses it. It never throws: an unexpected error inside
-// an operation is shown as "ERROR #<number> : <description>" and the operation
-// fails (create and write return false, read returns the empty text).
+// an operation fails it (create and write return false, read returns the
+// empty text); at start-up it is shown as "ERROR #<number> : <description>",
+// once a run, and during a save it is a failed save like any other.
 // The first save of a run that fails is told to the player, with where and
 // why; the game goes on with the values in memory and later saves try again
-// without a word.
+// without a word. Stored values that cannot be used at all are told once at
+// start-up instead, and the game plays with the defaults.
 class Store {
  public:
   Store(StoreBackend& backend, MessageFn message);
@@ -99,9 +106,10 @@ class Store {
 
   // Loads the five values at start-up, writing defaults for what is missing,
   // after clearing what an interrupted save of an earlier run left behind.
-  // When a key cannot be created, "Unable to Create Key." is shown once for it
-  // and the game runs on: the name and back keep what `current` holds, the
-  // counts become "0".
+  // Counts come back as the numbers they stand for (0 to kMaxCount) and are
+  // written back so where they read otherwise. All of it is one save. When a key cannot be created,
+  // "Unable to Create Key." is shown once for it and the game runs on: the name and back keep what
+  // `current` holds, the counts become "0".
   Settings load_at_startup(Settings current = {});
 
   // Writes all five values: skin and name, then win, loss and draw.
@@ -116,20 +124,34 @@ class Store {
   void save_level(Level level);
 
  private:
-  void show_error(int number, const std::string& description);
+  // Runs one backend operation; whatever it throws is kept in trouble_ and
+  // the operation gives `on_error`.
+  template <typename Result, typename Op>
+  Result guarded(Result on_error, Op op) noexcept;
+  // The same, and what it threw is shown (once a run).
+  template <typename Result, typename Op>
+  Result shown(Result on_error, Op op);
   // Writes a value, telling the player when it fails for the first time.
   bool save_value(const std::string& path, const std::string& name, const std::string& text);
   void tell_failed_save();
-  template <typename Result, typename Op>
-  Result guarded(Result on_error, Op op);
+  void tell_unable_to_create_key();
 
   StoreBackend& backend_;
   MessageFn message_;
+  struct Trouble {
+    int number;
+    std::string description;
+  };
+  std::optional<Trouble> trouble_;  // what the last failed operation threw
+  bool error_told_ = false;
   bool failed_save_told_ = false;
 };
 
 // What the player is told when a save fails: what, where and why.
 std::string failed_save_text(const std::string& location, const std::string& reason);
+
+// A system error number (errno) in words for the player.
+std::string reason_in_words(int error_number);
 
 // True for the names the start-up window refuses: empty, or exactly one of
 // the opponents' names.

@@ -6,6 +6,9 @@
 #include <signal.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -45,6 +48,8 @@ class IniTest : public ::testing::Test {
     ASSERT_EQ(shown.size(), 1u);
     const QString m = QString::fromStdString(shown[0]);
     EXPECT_TRUE(m.startsWith("Блефино|Не удалось сохранить") && m.contains(ini_path())) << shown[0];
+    EXPECT_FALSE(QString(m).remove(ini_path()).contains(QRegularExpression("[A-Za-z]")))
+        << "the reason is in Russian: " << shown[0];
   }
 
   // A throwaway per-user config folder, set before the backend asks for it.
@@ -69,7 +74,7 @@ TEST_F(IniTest, TheFileIsTheOneQtsIniSettingsWriteAndReadsBackAsSaved) {
                            "b\x7f"
                            "1",
                            "#x ;y", ""}) {
-    const Settings s{"Ёлкин, Пётр", "2", text, "0", text};
+    const Settings s{"Ёлкин, Пётр", text, "0", "3", "0"};
     store.save_all(s);
     for (int i = 0; i < 5; ++i)
       QSettings(home.path() + "/qt.ini", QSettings::IniFormat)
@@ -93,32 +98,120 @@ TEST_F(IniTest, TheLevelIsASectionOfItsOwn) {
 
 // Junk, a quote never closed, a line ending in a backslash, a header missing its bracket,
 // names in any letter case, 255 letters (254 are read): every value that can be read is
-// kept (an empty one, a list as its items), and the next save writes a clean file.
+// kept (a list as its items, a count as the number it stands for), and the next save
+// writes a clean file.
 TEST_F(IniTest, ADamagedFileKeepsEveryValueThatCanBeRead) {
   const QByteArray longest = QString(254, QChar(0x0416)).toUtf8();  // Ж
   ASSERT_TRUE(QDir().mkpath(folder()));
   ASSERT_TRUE(put_file(ini_path(),
                        "junk before any section\n[PARAMETERS]\r\nName = Петров, Иван\n"
-                       "\"a quote never closed\nSKIN=7\na line that goes on \\\n[statistics\n"
-                       "WIN=" +
-                           longest + "\nloss\nLoss=Ж" + longest + "\n[Statistics]\ndraw=\n"));
+                       "\"a quote never closed\nSKIN=" +
+                           longest +
+                           "\na line that goes on \\\n[statistics\nWIN=12abc\nloss\nLoss=Ж" +
+                           longest + "\n[Statistics]\ndraw=\n"));
   const Settings loaded = store.load_at_startup();
-  EXPECT_EQ(five(loaded), (Five{"Петров, Иван", "7", longest.toStdString(), "0", ""}));
+  EXPECT_EQ(five(loaded), (Five{"Петров, Иван", longest.toStdString(), "12", "0", "0"}));
   EXPECT_TRUE(shown.empty());
   store.save_all(loaded);
-  EXPECT_EQ(file_bytes(ini_path()),
-            "[Parameters]\nname=\"Петров, Иван\"\nskin=7\n\n"
-            "[Statistics]\ndraw=\nloss=0\nwin=" +
-                longest + "\n");
+  EXPECT_EQ(file_bytes(ini_path()), "[Parameters]\nname=\"Петров, Иван\"\nskin=" + longest +
+                                        "\n\n[Statistics]\ndraw=0\nloss=0\nwin=12\n");
 }
 
-// A plain file where the folder should be is unwritable even for root. Each key that cannot
-// be made is told; the game goes on with the name and back it held and zero counts.
-TEST_F(IniTest, AnUnwritableConfigFolderIsToldOnceWithThePathAndTheGameGoesOn) {
+// A plain file where the folder should be is unwritable even for root: one box says so, in
+// Russian, and the game plays with the defaults; its saves fail without another word.
+TEST_F(IniTest, AnUnusableConfigFolderIsToldOnceAndTheGameStartsWithDefaults) {
   ASSERT_TRUE(put_file(folder(), ""));
-  EXPECT_EQ(five(store.load_at_startup({"", "3", "5", "5", "5"})), (Five{"", "3", "0", "0", "0"}));
-  EXPECT_EQ(shown, (std::vector<std::string>(2, "Блефино|Unable to Create Key.")));
-  expect_failed_saves_told_once(store);
+  EXPECT_EQ(five(store.load_at_startup({"", "3", "5", "5", "5"})),
+            (Five{"введите имя", "1", "0", "0", "0"}));
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0], "Блефино|Папку настроек\n" + folder().toStdString() +
+                          "\nнельзя использовать: на месте папки " + folder().toStdString() +
+                          " стоит файл.\n\nИгра начнётся с именем, рубашкой и счётом по "
+                          "умолчанию и не сможет их сохранить.");
+  store.save_all({"Петя", "3", "9", "9", "9"});
+  store.save_level(Level::Experienced);
+  EXPECT_EQ(shown.size(), 1u);
+  EXPECT_EQ(file_bytes(folder()), "");
+}
+
+// Whatever stands in the file's place that is not a plain file, or a file beyond 16 MB, is
+// never opened so that the game could wait, never replaced nor removed; one box says why.
+TEST_F(IniTest, WhatIsNotASettingsFileIsLeftAloneAndToldOnce) {
+  ASSERT_TRUE(QDir().mkpath(folder()));
+  const QByteArray file = QFile::encodeName(ini_path());
+  const auto place = [&](const char* kind) {
+    QFile::remove(ini_path());
+    QDir(ini_path()).removeRecursively();
+    const std::string k = kind;
+    if (k == "FIFO") return mkfifo(file, 0600) == 0;
+    if (k == "сокет") {
+      sockaddr_un address{AF_UNIX, {}};
+      qstrncpy(address.sun_path, file.constData(), sizeof address.sun_path);
+      const int s = socket(AF_UNIX, SOCK_STREAM, 0);
+      return bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 && close(s) == 0;
+    }
+    if (k == "устройство") return symlink("/dev/zero", file) == 0;
+    if (k == "папка") return QDir().mkpath(ini_path() + "/inside");
+    if (k == "кольцо") return symlink(file, file) == 0;
+    if (k == "в никуда") return symlink(file + ".nowhere", file) == 0;
+    QFile big(ini_path());  // sparse: 16 MB and a byte, and not a byte more on the disk
+    return big.open(QIODevice::WriteOnly) && big.write("[Parameters]\nname=Петя\n") > 0 &&
+           big.resize(kMaxFileBytes + 1);
+  };
+  for (const char* kind : {"FIFO", "сокет", "устройство", "папка", "кольцо", "в никуда", "МБ"}) {
+    ASSERT_TRUE(place(kind)) << kind;
+    struct stat before {};
+    ASSERT_EQ(lstat(file, &before), 0);
+    shown.clear();
+    IniBackend own(ini_path());
+    Store run(own, tell);
+    EXPECT_EQ(five(run.load_at_startup()), (Five{"введите имя", "1", "0", "0", "0"})) << kind;
+    run.save_all({"Петя", "3", "9", "9", "9"});
+    run.save_window("somewhere");
+    ASSERT_EQ(shown.size(), 1u) << kind;
+    EXPECT_NE(
+        shown[0].find("Файл настроек\n" + ini_path().toStdString() + "\nнельзя использовать:"),
+        std::string::npos);
+    EXPECT_NE(shown[0].find(kind), std::string::npos) << shown[0];
+    struct stat after {};
+    EXPECT_TRUE(lstat(file, &after) == 0 && after.st_ino == before.st_ino &&
+                after.st_size == before.st_size && after.st_mtime == before.st_mtime)
+        << kind;
+  }
+}
+
+// A byte order mark before the first section and old Mac line ends (a lone CR) read as
+// any file does; a save keeps the file's own line ends, its mark and its other sections
+// (of a key given twice, the last).
+TEST_F(IniTest, AByteOrderMarkAndEveryKindOfLineEndReadAndAreKept) {
+  ASSERT_TRUE(QDir().mkpath(folder()));
+  for (const QByteArray eol : {"\r", "\r\n"}) {
+    const QByteArray text = "\xEF\xBB\xBF[Parameters]" + eol + "name=Петя" + eol + "skin=3" + eol +
+                            eol + "[Mine]" + eol + "keep=0" + eol + "KEEP=1" + eol;
+    ASSERT_TRUE(put_file(ini_path(), text));
+    const Settings loaded = store.load_at_startup();
+    EXPECT_EQ(five(loaded), (Five{"Петя", "3", "0", "0", "0"}));
+    EXPECT_EQ(file_bytes(ini_path()), "\xEF\xBB\xBF[Parameters]" + eol + "name=Петя" + eol +
+                                          "skin=3" + eol + eol + "[Mine]" + eol + "KEEP=1" + eol +
+                                          eol + "[Statistics]" + eol + "draw=0" + eol + "loss=0" +
+                                          eol + "win=0" + eol);
+  }
+  EXPECT_TRUE(shown.empty());
+}
+
+// A start reads the file once, whatever it asks of it; each save writes it once.
+TEST_F(IniTest, AStartReadsTheFileOnceAndASaveWritesItOnce) {
+  const Settings loaded = store.load_at_startup();
+  store.load_level();
+  store.load_window();
+  EXPECT_EQ(backend.reads, 1);
+  EXPECT_EQ(backend.writes, 1);  // the defaults of a first run, together
+  store.save_all(loaded);
+  store.save_level(Level::Experienced);
+  EXPECT_EQ(backend.writes, 3);
+  EXPECT_EQ(Store(backend, tell).load_at_startup().player_name, "введите имя");
+  EXPECT_EQ(backend.reads, 2);
+  EXPECT_EQ(backend.writes, 3);  // nothing was missing
 }
 
 // A full disk, then a read-only one, on a small file system of our own where root may mount

@@ -57,7 +57,9 @@ int main() {
   CHECK(raw(kParametersKey, "name") == std::string("\xA8\xE6\xE8\xEA ?\0", 7));
   const Settings again = store.load_at_startup();
   CHECK(again.player_name == "Ёжик ?" && again.skin == "17");
-  CHECK(again.win == "3" && again.loss == "12abc" && again.draw == "");
+  // Counts read as the numbers they stand for, and are written back so.
+  CHECK(again.win == "3" && again.loss == "12" && again.draw == "0");
+  CHECK(raw(kStatisticsKey, "loss") == std::string("12\0", 3));
 
   // 254 letters and the zero byte fill the 255-byte buffer; one letter more reads as missing.
   CHECK(backend.write_value(kParametersKey, "name", repeat("Я", 254)));
@@ -72,7 +74,7 @@ int main() {
   RegSetKeyValueA(HKEY_CURRENT_USER, kStatisticsKey, "loss", REG_NONE, "", 0);
   RegSetKeyValueA(HKEY_CURRENT_USER, kStatisticsKey, "draw", REG_SZ, "7", 2);
   const Settings hand = store.load_at_startup();
-  CHECK(hand.win == "42" && hand.loss == "" && hand.draw == "7");
+  CHECK(hand.win == "42" && hand.loss == "0" && hand.draw == "7");
 
   // The opponents' level, in a key of its own.
   CHECK(store.load_level() == Level::Default);

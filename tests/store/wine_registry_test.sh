@@ -13,7 +13,7 @@ work="$(mktemp -d)" || fail "cannot make a temporary folder"
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 trap '/usr/lib/wine/wineserver -k >/dev/null 2>&1; rm -rf "$work"' EXIT
 "$cxx" -std=c++20 -O1 -Wall -Wextra -I"$src" "$src/tests/store/registry_test.cpp" \
-  "$src/store/store.cpp" "$src/store/registry_backend.cpp" -static -static-libgcc -static-libstdc++ \
+  "$src/store/store.cpp" "$src/core/stored_count.cpp" "$src/store/registry_backend.cpp" -static -static-libgcc -static-libstdc++ \
   -ladvapi32 -o "$work/registry_test.exe" || fail "the registry store does not compile for Windows"
 
 # Headless and quiet; the Russian locale gives code page 1251 (Wine needs no
