@@ -10,8 +10,6 @@
 #include <functional>
 #include <memory>
 
-class QLocalServer;
-
 namespace blefino {
 
 class SingleInstance {
@@ -33,7 +31,8 @@ class SingleInstance {
  private:
   std::unique_ptr<QLockFile> lock_;
   QString server_name_;  // empty when the player has no folder of his own for it
-  std::unique_ptr<QLocalServer> server_;
+  struct Server;         // the listening end: a Unix socket, or a pipe on Windows
+  std::unique_ptr<Server> server_;
   bool locked_ = false;
   bool first_ = true;
 };
