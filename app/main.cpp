@@ -51,18 +51,24 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Blefino"));
   clock.step("qt");
-  QApplication::setWindowIcon(blefino::windows::app_icon());
   blefino::fonts::install_application_font();
-  clock.step("icon");
+  // Drawing the icon in its five sizes waits until the first window is up (or
+  // a box comes before it): a title bar's icon can come a moment later.
+  const auto give_icon = [] {
+    static const bool given = (QApplication::setWindowIcon(blefino::windows::app_icon()), true);
+    (void)given;
+  };
 
   // A second start hands over to the first and ends before it reads or
   // writes anything.
   const std::unique_ptr<blefino::SingleInstance> instance = taking_lock.get();
   if (!instance->first()) {
     clock.step("second-copy");
-    if (!instance->wake_running_copy())
+    if (!instance->wake_running_copy()) {
+      give_icon();
       blefino::show_message_box("Блефино уже запущено", blefino::store::kTitle,
                                 blefino::Icon::Information, blefino::Buttons::Ok);
+    }
     return 0;
   }
   instance->listen(blefino::bring_windows_to_front);
@@ -70,7 +76,8 @@ int main(int argc, char* argv[]) {
 
   auto backend = blefino::store::make_default_backend();
   blefino::store::Store store(
-      *backend, [](const std::string& text, const std::string& title, blefino::Icon icon) {
+      *backend, [&](const std::string& text, const std::string& title, blefino::Icon icon) {
+        give_icon();
         blefino::show_message_box(text, title, icon, blefino::Buttons::Ok);
       });
   auto save_all = [&store](const blefino::Settings& s) { store.save_all(s); };
@@ -102,7 +109,10 @@ int main(int argc, char* argv[]) {
     // The name first. Closing this window ends the program with nothing saved.
     blefino::windows::Title title(g.settings, g.open_cards_allowed, save_all);
     clock.step("name-window");
-    QTimer::singleShot(0, &title, [&clock] { clock.step("shown"); });
+    QTimer::singleShot(0, &title, [&] {
+      clock.step("shown");
+      give_icon();
+    });
     if (title.exec() != QDialog::Accepted) return 0;
   }
 
