@@ -49,40 +49,12 @@ fail() {
 
 . "$(dirname "$0")/../support/follow_trace.sh"
 
-answer_until_hand_over() {
-  while next_event; do
-    case "$event" in
-      hand-over) return 0 ;;
-      "message "*)
-        local title=${event#message }; title=${title%%: *}
-        local box
-        box=$(find_window "$title")
-        [ -n "$box" ] || fail "no box for: $event"
-        xdotool windowactivate --sync "$box" key --clearmodifiers Return
-        [ "$title" = "Завершение" ] && return 0
-        ;;
-    esac
-  done
-}
-
-# A window by its title. xdotool gives up when a window closes under its
-# search (the name window does, as the table opens): then it looks again.
-find_window() {
-  local id=""
-  for _ in $(seq 20); do
-    id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
-    [ -n "$id" ] && break
-    sleep 0.1
-  done
-  echo "$id"
-}
-
 "$exe" 2>"$trace" &
 pid=$!
-title=$(find_window 'Карточная игра')
+title=$(find_window 30 '^Карточная игра$')
 [ -n "$title" ] || fail "no start-up window"
 xdotool windowactivate --sync "$title" key --clearmodifiers Return
-win=$(find_window 'Игровое поле')
+win=$(find_window 30 '^Игровое поле$')
 [ -n "$win" ] || fail "no window named Игровое поле"
 next_event
 [ "$event" = "deal first cpu1" ] || fail "BLEFINO_SEED=1 should let opponent 1 open, the game said: $event"
@@ -102,7 +74,7 @@ mapfile -t got <"$heard"
 
 # И (B on a Latin layout) lists the round's moves; the list is read off the tree.
 xdotool windowactivate --sync "$win" key --clearmodifiers b
-history=$(find_window 'Ходы этого кона')
+history=$(find_window 30 '^Ходы этого кона$')
 [ -n "$history" ] || fail "И opened no list"
 import -window root "$out/atspi-history.png" 2>/dev/null
 "$py" "$here/atspi_client.py" list "Ходы противников в этом коне" >"$out/atspi-history.txt" ||

@@ -39,27 +39,8 @@ fail() {
   exit 1
 }
 
-# The game's trace, event by event.
+# The game's trace, event by event, and its boxes answered.
 . "$(dirname "$0")/../support/follow_trace.sh"
-
-# Answers each message box the game announces until the move is the human's.
-answer_until_hand_over() {
-  while next_event; do
-    case "$event" in
-      hand-over) return 0 ;;
-      "message "*)
-        local title=${event#message }; title=${title%%: *}
-        local box
-        box=$(timeout 30 xdotool search --sync --onlyvisible --name "^${title}\$" | head -1)
-        [ -n "$box" ] || fail "no box for: $event"
-        echo "  box: ${event#message }"
-        xdotool windowactivate --sync "$box" key --clearmodifiers Return
-        [ "$title" = "Завершение" ] && return 0
-        ;;
-      *) echo "  $event" ;;
-    esac
-  done
-}
 
 click() { xdotool mousemove --window "$win" "$1" "$2" click 1; }
 

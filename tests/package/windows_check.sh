@@ -76,43 +76,10 @@ step "--version from a console"
 answer=$(w "$exe" --version | tr -d '\r')
 [ "$answer" = "Блефино (blefino) $version" ] || fail "--version said '$answer'"
 
-# A shown window of that name, looked for again while windows come and go.
-find_window() {
-  local id
-  for _ in $(seq $(($1 * 2))); do
-    id=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.5
-  done
-}
-
-# The next line of the game's trace, waiting for it as long as the game runs.
+# The next line of the game's trace, the boxes answered until the human's move.
 . "$(dirname "$0")/../support/follow_trace.sh"
-# Answers each message box until the move is the human's; at the question of
-# another game, "Нет" (the program ends).
-answer_until_hand_over() {
-  while next_event; do
-    case "$event" in
-      hand-over) return 0 ;;
-      "message "*)
-        local title=${event#message }; title=${title%%: *}
-        local box
-        box=$(find_window 30 "^${title}\$")
-        [ -n "$box" ] || fail "no box for: $event"
-        echo "  box: ${event#message }"
-        case "$event" in
-          *"Сыграем еще раз?"*)
-            import -window root "$out/game-over.png"
-            xdotool windowactivate --sync "$box" key --clearmodifiers Escape
-            return 1 ;;
-          *) xdotool windowactivate --sync "$box" key --clearmodifiers Return ;;
-        esac
-        [ "$title" = "Завершение" ] && return 1
-        ;;
-      *) echo "  $event" ;;
-    esac
-  done
-}
+game_over_png=$out/game-over.png
+
 # One fixed game (BLEFINO_SEED=7 ends in about a dozen moves by keys), so that
 # a run shows the same game as the last.
 start_game() {
