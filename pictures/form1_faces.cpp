@@ -94,9 +94,12 @@ void pip(QPainter& p, int suit, QPointF at, qreal size, bool upside_down = false
   p.restore();
 }
 
+// The corners are in Arial Bold as on Windows; on Linux that is Liberation
+// Sans, Arial's widths, which the windows' text already has in memory.
 QFont index_font() {
   QFont f;
-  f.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Arial"), QStringLiteral("Tahoma")});
+  f.setFamilies(
+      {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Tahoma")});
   f.setBold(true);
   f.setPixelSize(12);
   f.setHintingPreference(

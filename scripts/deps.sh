@@ -5,9 +5,10 @@
 #   play: only what building the game needs; extra packages are added (scripts/package adds its tools)
 set -euo pipefail
 
-# Building and playing: the compiler, CMake, Qt, the faces the windows use
-# (Liberation Sans for their text, DejaVu Sans for the cards' corners), and
-# rsvg-convert to render the icon's fixed sizes.
+# Building and playing: the compiler, CMake, Qt, the face of the windows and
+# the cards' corners (Liberation Sans; DejaVu Sans is the face Qt falls back
+# on, and the picture sheet's labels), and rsvg-convert to render the icon's
+# fixed sizes.
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev fonts-dejavu-core fonts-liberation2 librsvg2-bin

@@ -60,7 +60,7 @@ rss=$(awk '/^VmRSS/ { print $2 }' "/proc/$pid/status")
 hwm=$(awk '/^VmHWM/ { print $2 }' "/proc/$pid/status")
 kill "$pid"
 wait "$pid" 2>/dev/null || true
-echo "table open: resident $((rss / 1024)) MB (peak $((hwm / 1024)) MB; limit 60 MB)"
+awk -v r="$rss" -v h="$hwm" 'BEGIN { printf "table open: resident %.1f MB (peak %.1f MB; limit 60 MB)\n", r / 1024, h / 1024 }'
 
 status=0
 awk -v r="$ratio" 'BEGIN { exit !(r <= 1.10) }' || { echo "start-up slower than 1.10 x"; status=1; }
