@@ -15,8 +15,9 @@ packages=(
 )
 # Testing: the test and benchmark libraries, a virtual X server and a window
 # manager to click through the real windows, the accessibility bus, a session
-# bus and pyatspi to hear the table as a screen reader does, and the Windows
-# cross build run under Wine.
+# bus and pyatspi to hear the table as a screen reader does, the Windows
+# cross build run under Wine, and ccache so that a rebuild of unchanged code
+# (CI's next run) is quick.
 if [ "${1:-}" = play ]; then
   shift
 else
@@ -24,7 +25,7 @@ else
     libgtest-dev libgmock-dev libbenchmark-dev qt6-base-private-dev
     xvfb xauth xdotool imagemagick openbox
     at-spi2-core python3-pyatspi dbus-x11
-    g++-mingw-w64-x86-64-posix wine64
+    g++-mingw-w64-x86-64-posix wine64 ccache
   )
 fi
 packages+=("$@")
